@@ -1,0 +1,48 @@
+#include "app/application.h"
+
+#include "app/screenregistry.h"
+#include "common/design.h"
+#include "common/icons.h"
+#include "common/qtmessageservice.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts a user can meet (a text box's context menu) are shown in Turkish,
+// whatever the desktop's language: the whole program speaks Turkish.
+void loadQtTurkish(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace
+
+void setUpApplication(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("karvela"));
+    QApplication::setDesktopFileName(QStringLiteral("karvela"));
+    // Fusion draws a button in its palette's colour on every platform, as the design's coloured buttons need.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(applicationIcon());
+    // Screens are only hidden; the program ends through the main menu alone.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
+    loadQtTurkish(app);
+}
+
+int runKarvela(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    setUpApplication(app);
+
+    QtMessageService messages;
+    ScreenRegistry screens(messages);
+    screens.start();
+    return QApplication::exec();
+}

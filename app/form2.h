@@ -1,0 +1,17 @@
+#pragma once
+
+#include "common/screen.h"
+
+class QLabel;
+
+// The startup notice about oath and fasting atonements. Its "Ana Menü" leads to
+// the main menu, and nothing leads back to it.
+class Form2 : public Screen
+{
+    Q_OBJECT
+public:
+    Form2(Navigator &navigator, MessageService &messages);
+
+private:
+    QLabel *Label1 = nullptr; // the notice
+};

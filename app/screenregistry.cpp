@@ -1,0 +1,110 @@
+#include "app/screenregistry.h"
+
+#include "app/form2.h"
+#include "app/form5.h"
+#include "calc/form6.h"
+#include "calc/form7.h"
+#include "calc/form8.h"
+#include "common/design.h"
+#include "guide/guidescreens.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+int slotOf(ScreenId id)
+{
+    return static_cast<int>(id);
+}
+
+// The Hijri converter opens where it was designed to; every other screen is centred.
+constexpr QPoint hijriConverterTwips(6750, 4935);
+
+} // namespace
+
+ScreenRegistry::ScreenRegistry(MessageService &messages) : m_messages(messages) {}
+
+ScreenRegistry::~ScreenRegistry() = default;
+
+void ScreenRegistry::start()
+{
+    showScreen(ScreenId::Form2);
+}
+
+std::unique_ptr<Screen> ScreenRegistry::create(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form2:
+        return std::make_unique<Form2>(*this, m_messages);
+    case ScreenId::Form5:
+        return std::make_unique<Form5>(*this, m_messages);
+    case ScreenId::Form6:
+        return std::make_unique<Form6>(*this, m_messages);
+    case ScreenId::Form7:
+        return std::make_unique<Form7>(*this, m_messages);
+    case ScreenId::Form8:
+        return std::make_unique<Form8>(*this, m_messages);
+    case ScreenId::Form1:
+        return std::make_unique<Form1>(*this, m_messages);
+    case ScreenId::Form3:
+        return std::make_unique<Form3>(*this, m_messages);
+    case ScreenId::Form4:
+        return std::make_unique<Form4>(*this, m_messages);
+    }
+    Q_UNREACHABLE();
+}
+
+Screen *ScreenRegistry::screen(ScreenId id)
+{
+    auto &slot = m_slots[slotOf(id)];
+    if (!slot)
+        slot = create(id);
+    return slot.get();
+}
+
+Screen *ScreenRegistry::existing(ScreenId id) const
+{
+    return m_slots[slotOf(id)].get();
+}
+
+void ScreenRegistry::placeOnFirstShow(Screen *screen)
+{
+    bool &placed = m_placed[slotOf(screen->id())];
+    if (placed)
+        return;
+    placed = true;
+    if (screen->id() == ScreenId::Form8) {
+        screen->move(twipsToPixels(hijriConverterTwips.x()), twipsToPixels(hijriConverterTwips.y()));
+        return;
+    }
+    if (const QScreen *display = QGuiApplication::primaryScreen()) {
+        const QRect area = display->availableGeometry();
+        screen->move(area.center() - QPoint(screen->width() / 2, screen->height() / 2));
+    }
+}
+
+void ScreenRegistry::showScreen(ScreenId id)
+{
+    Screen *target = screen(id);
+    placeOnFirstShow(target);
+    target->show();
+    target->raise();
+    target->activateWindow();
+}
+
+void ScreenRegistry::hideScreen(ScreenId id)
+{
+    screen(id)->hide();
+}
+
+void ScreenRegistry::endApplication()
+{
+    m_ended = true;
+    for (const auto &slot : m_slots) {
+        if (slot)
+            slot->hide();
+    }
+    QCoreApplication::exit(0);
+}

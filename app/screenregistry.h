@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/navigator.h"
+
+#include <array>
+#include <memory>
+
+class MessageService;
+class Screen;
+
+// Holds one slot per screen. A screen is created the first time it is needed and
+// then lives until the program ends, only hidden and shown, so whatever was typed
+// into it is still there when the user comes back.
+class ScreenRegistry : public Navigator
+{
+public:
+    explicit ScreenRegistry(MessageService &messages);
+    ~ScreenRegistry() override;
+
+    // Opens the startup notice.
+    void start();
+
+    void showScreen(ScreenId id) override;
+    void hideScreen(ScreenId id) override;
+    void endApplication() override;
+
+    // The screen in this slot, created if the slot is empty.
+    Screen *screen(ScreenId id);
+    // The screen in this slot, or nullptr if it has not been created yet.
+    Screen *existing(ScreenId id) const;
+    bool hasEnded() const { return m_ended; }
+
+private:
+    std::unique_ptr<Screen> create(ScreenId id);
+    void placeOnFirstShow(Screen *screen);
+
+    MessageService &m_messages;
+    std::array<std::unique_ptr<Screen>, screenCount> m_slots;
+    std::array<bool, screenCount> m_placed = {};
+    bool m_ended = false;
+};

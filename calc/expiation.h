@@ -1,0 +1,28 @@
+#pragma once
+
+// The arithmetic of the two expiation screens, as plain functions of doubles.
+// Each throws a CalculationError where the result would not be a finite number.
+
+enum class Sex { Woman, Man };
+
+// The age of religious obligation where puberty is unrecorded: 9 for a woman, 12 for a man.
+double ageOfObligation(Sex sex);
+
+// The years to settle for a Hijri age. An age below the age of obligation, or no
+// age at all, leaves nothing to settle: never a negative number of years.
+double yearsToSettle(double hijriAge, Sex sex);
+
+// Grams of gold by the fixed rule of 36 g a month, 432 g a year.
+double fixedRuleGold(double years);
+
+// Grams of gold worth the wheat that settles the prayers: 3800 kg a year.
+double prayerGold(double years, double wheatPrice, double goldPrice);
+
+// Grams of gold worth the wheat that settles the Ramadan fasts: 52.5 kg a year.
+double fastingGold(double years, double wheatPrice, double goldPrice);
+
+// The gold that goes round in one round: what is at hand, once to each poor person.
+double goldPerRound(double goldAtHand, double poorPeople);
+
+// How many rounds pass the needed gold, to one decimal.
+double roundsNeeded(double goldNeeded, double goldPerRound);

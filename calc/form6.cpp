@@ -1,0 +1,131 @@
+#include "calc/form6.h"
+
+#include "calc/ageconfirmation.h"
+#include "common/numbers.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr quint32 background = 0x00C0C0FF;
+constexpr quint32 buttonColour = 0x008080FF;
+constexpr quint32 resultGrey = 0x00E0E0E0;
+constexpr quint32 black = 0x00000000;
+constexpr quint32 blue = 0x00FF0000;
+constexpr FontSpec labelFont = Fonts::sansSerif(12, true);
+constexpr FontSpec titleFont = Fonts::sansSerif(18, true, true);
+constexpr FontSpec priceFont = Fonts::sansSerif(9.75, true);
+
+} // namespace
+
+Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form6, navigator, messages)
+{
+    setupWindow(u"NAMAZ İSKATI - GRAM ALTIN HESABI", {8430, 7140}, background, WindowIcon::Screen);
+    addEdgeLines(10);
+
+    addReturnButton({6840, 120, 1455, 495}, 19);
+    addLabel({.name = "Label3(3)", .text = u"NAMAZ İSKATI", .twips = {240, 240, 8415, 495}, .font = titleFont,
+              .align = Qt::AlignHCenter});
+    addBar({.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black});
+    addLabel({.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 840, 4695, 375},
+              .font = labelFont});
+    Text8 = addInput({.name = "Text8", .twips = {2520, 840, 975, 285}, .font = priceFont, .tab = 20,
+                      .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
+    addLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+              .twips = {120, 1200, 4815, 375}, .font = labelFont});
+    Text3 = addInput({.name = "Text3", .twips = {2520, 1200, 975, 285}, .font = priceFont, .tab = 25,
+                      .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
+    addBar({.name = "Label4", .twips = {120, 1560, 8055, 45}, .background = black});
+
+    addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {120, 1680, 3855, 375},
+              .font = labelFont});
+    Text1 = addInput({.name = "Text1", .twips = {3720, 1680, 2775, 375}, .tab = 1,
+                      .accessibleName = u"Vefat edenin yaşı"});
+    Command2 = addButton({.name = "Command2", .text = u"Erkek", .twips = {6600, 1680, 1575, 375}, .font = priceFont,
+                          .background = buttonColour, .tab = 2});
+    addLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {120, 2280, 3735, 375},
+              .font = labelFont});
+    Text2 = addResult({.name = "Text2", .twips = {3720, 2160, 2775, 375}, .background = resultGrey,
+                       .accessibleName = u"İskat yapılacak sene miktarı"});
+    Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6600, 2160, 1575, 375}, .font = priceFont,
+                          .background = buttonColour, .tab = 3});
+    addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {240, 2640, 375, 375}, .font = Fonts::symbol(20.25, true),
+              .foreground = blue, .accessibleName = u"İşaret"});
+    addLabel({.name = "Label6", .text = u"Bir yıllık namaz iskatı, 3800 kg buğdaydır.", .twips = {720, 2640, 8175, 375},
+              .font = Fonts::sansSerif(13.5), .foreground = blue});
+
+    addLabel({.name = "Label9(0)", .text = u"          GRAM ALTIN HESABI          ", .twips = {0, 3120, 8415, 495},
+              .font = titleFont, .align = Qt::AlignHCenter});
+    addLabel({.name = "Label5(1)", .text = u"İskat için verilmesi gereken altın gram miktarı.......:",
+              .twips = {120, 3720, 6375, 375}, .font = labelFont});
+    Text10 = addResult({.name = "Text10", .twips = {6240, 3720, 1935, 375}, .background = resultGrey,
+                        .accessibleName = u"İskat için verilmesi gereken altın gram miktarı"});
+    addLabel({.name = "Label7(1)", .text = u"Mevcut altının gram miktarı....................................:",
+              .twips = {120, 4200, 6015, 375}, .font = labelFont});
+    Text11 = addInput({.name = "Text11", .twips = {6240, 4200, 1935, 375}, .tab = 4,
+                       .accessibleName = u"Mevcut altının gram miktarı"});
+    addLabel({.name = "Label8(1)", .text = u"Fakir sayısı.............................................................:",
+              .twips = {120, 4560, 6375, 375}, .font = labelFont});
+    Text12 = addInput({.name = "Text12", .twips = {6240, 4560, 1935, 375}, .tab = 5, .accessibleName = u"Fakir sayısı"});
+    addLabel({.name = "Label12", .text = u"Bir devirde namaz borcu için verilecek altının gram miktarı..:",
+              .twips = {120, 5040, 7335, 615}, .font = labelFont});
+    Text13 = addResult({.name = "Text13", .twips = {7320, 5040, 855, 375}, .background = resultGrey,
+                        .align = Qt::AlignRight,
+                        .accessibleName = u"Bir devirde namaz borcu için verilecek altının gram miktarı"});
+    Command13 = addButton({.name = "Command13", .text = u"H E S A P L A", .twips = {240, 5520, 7935, 735},
+                           .font = labelFont, .background = buttonColour, .tab = 6});
+    addLabel({.name = "Label10(1)", .text = u"Yapılacak devir sayısı", .twips = {360, 6480, 2655, 375},
+              .font = labelFont});
+    Text14 = addResult({.name = "Text14", .twips = {3360, 6360, 4815, 495}, .font = Fonts::sansSerif(13.5, true),
+                        .background = resultGrey, .align = Qt::AlignHCenter,
+                        .accessibleName = u"Yapılacak devir sayısı"});
+    applyTabOrder();
+
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form6::Command13_Click);
+    connect(Text1, &ClickableLineEdit::clicked, this, &Form6::Text1_Click);
+}
+
+void Form6::Command1_Click()
+{
+    settle(Sex::Woman);
+}
+
+void Form6::Command2_Click()
+{
+    settle(Sex::Man);
+}
+
+void Form6::settle(Sex sex)
+{
+    calculate({Text2, Text10}, [&](Calculation &calculation) {
+        if (confirmAgeAndPrices(messages(), *Text8, *Text3))
+            calculation.armRecovery();
+
+        calculation.write(Text2, yearsToSettle(Val(Text1->text()), sex));
+        if (sex == Sex::Woman)
+            calculation.write(Text10, fixedRuleGold(Val(Text2->text())));
+
+        // The strict, locale-aware reading of the years and both prices, in this order.
+        const double years = CDbl(Text2->text());
+        const double wheatPrice = CDbl(Text8->text());
+        const double goldPrice = CDbl(Text3->text());
+        calculation.write(Text10, prayerGold(years, wheatPrice, goldPrice));
+    });
+}
+
+void Form6::Command13_Click()
+{
+    calculate({Text13, Text14}, [&](Calculation &calculation) {
+        calculation.write(Text13, goldPerRound(Val(Text11->text()), Val(Text12->text())));
+        calculation.armRecovery();
+        calculation.write(Text14, roundsNeeded(Val(Text10->text()), Val(Text13->text())));
+    });
+}
+
+void Form6::Text1_Click()
+{
+    ageReminderPrayer(messages(), *Text8, *Text3);
+}

@@ -1,0 +1,120 @@
+#include "calc/form7.h"
+
+#include "calc/ageconfirmation.h"
+#include "common/numbers.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr quint32 background = 0x00C0FFC0;
+constexpr quint32 buttonColour = 0x00FFFFC0;
+constexpr quint32 resultGrey = 0x00C0C0C0;
+constexpr quint32 greyText = 0x00808080;
+constexpr quint32 red = 0x000000FF;
+constexpr FontSpec labelFont = Fonts::sansSerif(12, true);
+constexpr FontSpec boxFont = Fonts::sansSerif(9.75, true);
+
+} // namespace
+
+Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form7, navigator, messages)
+{
+    setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
+
+    addLabel({.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
+              .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter});
+    addReturnButton({6600, 0, 1455, 495}, 18);
+    addLabel({.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 600, 4695, 375},
+              .font = labelFont});
+    Text4 = addInput({.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
+                      .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
+    addLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...", .twips = {120, 960, 4815, 375},
+              .font = labelFont});
+    Text3 = addInput({.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
+                      .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
+    addLine("Line1", {120, 1440}, {7920, 1440}, 3);
+
+    addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
+              .font = labelFont});
+    Text1 = addInput({.name = "Text1", .twips = {3600, 1680, 2775, 375}, .font = Fonts::sansSerif(8.25), .tab = 8,
+                      .accessibleName = u"Vefat edenin yaşı"});
+    Command2 = addButton({.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
+                          .background = buttonColour, .tab = 3});
+    addLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
+              .font = labelFont});
+    Text2 = addResult({.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
+                       .accessibleName = u"İskat yapılacak sene miktarı"});
+    Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
+                          .background = buttonColour, .tab = 4});
+    addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {0, 2520, 375, 375}, .font = Fonts::symbol(20.25, true),
+              .foreground = red, .accessibleName = u"İşaret"});
+    addLabel({.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
+              .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red});
+
+    addLabel({.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
+              .font = labelFont});
+    Text5 = addResult({.name = "Text5", .twips = {3720, 3120, 2295, 330}, .background = resultGrey,
+                       .foreground = greyText, .accessibleName = u"Gereken altın miktarı"});
+    addLabel({.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )", .twips = {120, 3600, 3495, 255},
+              .font = labelFont});
+    Text6 = addInput({.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
+                      .accessibleName = u"Mevcut altın miktarı (gram)"});
+    Text8 = addInput({.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"});
+    addLabel({.name = "Label14", .text = u"Fakir sayısı..........................:", .twips = {120, 4200, 4215, 255},
+              .font = labelFont});
+    Command6 = addButton({.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615},
+                          .font = labelFont, .background = buttonColour, .tab = 7});
+    addLabel({.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
+              .twips = {0, 5520, 5895, 495}, .font = labelFont});
+    addLabel({.name = "Label9(5)", .text = u"▶", .twips = {5640, 5520, 255, 255}, .font = Fonts::symbol(9.75),
+              .accessibleName = u"İşaret"});
+    Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
+                       .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});
+    applyTabOrder();
+
+    connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form7::Command2_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form7::Command6_Click);
+    connect(Text1, &ClickableLineEdit::clicked, this, &Form7::Text1_Click);
+}
+
+void Form7::Command1_Click()
+{
+    settle(Sex::Woman);
+}
+
+void Form7::Command2_Click()
+{
+    settle(Sex::Man);
+}
+
+void Form7::settle(Sex sex)
+{
+    calculate({Text2, Text5}, [&](Calculation &calculation) {
+        if (confirmAgeAndPrices(messages(), *Text4, *Text3))
+            calculation.armRecovery();
+
+        calculation.write(Text2, yearsToSettle(Val(Text1->text()), sex));
+        const double years = Val(Text2->text());
+        const double wheatPrice = Val(Text4->text());
+        const double goldPrice = Val(Text3->text());
+        calculation.write(Text5, fastingGold(years, wheatPrice, goldPrice));
+    });
+}
+
+void Form7::Command6_Click()
+{
+    calculate({Text9}, [&](Calculation &calculation) {
+        calculation.armRecovery();
+        const double poorPeople = Val(Text8->text());
+        const double goldAtHand = Val(Text6->text());
+        const double goldNeeded = Val(Text5->text());
+        calculation.write(Text9, roundsNeeded(goldNeeded, goldPerRound(goldAtHand, poorPeople)));
+    });
+}
+
+void Form7::Text1_Click()
+{
+    ageReminderFasting(messages());
+}

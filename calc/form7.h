@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calc/expiation.h"
+#include "common/screen.h"
+
+class QPushButton;
+
+// The fasting expiation screen: the years to settle, the gold worth the wheat for
+// the Ramadan fasts, and the rounds (devir) that pass it around. Every value here
+// is read leniently, so no input is ever a conversion error.
+class Form7 : public Screen
+{
+    Q_OBJECT
+public:
+    Form7(Navigator &navigator, MessageService &messages);
+
+    void Command1_Click(); // "Kadın"
+    void Command2_Click(); // "Erkek"
+    void Command6_Click(); // "H E S A P L A"
+    void Text1_Click();    // the reminder on a click into the age box
+
+private:
+    void settle(Sex sex);
+
+    QLineEdit *Text4 = nullptr;         // wheat price, lira per kg
+    QLineEdit *Text3 = nullptr;         // gold price, lira per gram
+    ClickableLineEdit *Text1 = nullptr; // the deceased's age in Hijri years
+    QPushButton *Command2 = nullptr;
+    QLineEdit *Text2 = nullptr;         // years to settle
+    QPushButton *Command1 = nullptr;
+    QLineEdit *Text5 = nullptr;         // grams of gold needed
+    QLineEdit *Text6 = nullptr;         // grams of gold at hand
+    QLineEdit *Text8 = nullptr;         // number of poor people
+    QPushButton *Command6 = nullptr;
+    QLineEdit *Text9 = nullptr;         // number of rounds
+};

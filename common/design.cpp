@@ -1,0 +1,60 @@
+#include "common/design.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+
+double logicalDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+} // namespace
+
+int twipsToPixels(int twips)
+{
+    return qRound(twips * logicalDpi() / twipsPerInch);
+}
+
+QRect twipsToPixels(const QRect &twips)
+{
+    // Edges, not sizes, are converted, so that controls that touch in the design still touch.
+    const int left = twipsToPixels(twips.x());
+    const int top = twipsToPixels(twips.y());
+    const int right = twipsToPixels(twips.x() + twips.width());
+    const int bottom = twipsToPixels(twips.y() + twips.height());
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QSize twipsToPixels(const QSize &twips)
+{
+    return QSize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+}
+
+QColor fromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QFont makeFont(const FontSpec &spec)
+{
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+void installFontSubstitutes()
+{
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                              QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols2")});
+}

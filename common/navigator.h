@@ -1,0 +1,27 @@
+#pragma once
+
+// The eight screens, by their designer names.
+enum class ScreenId {
+    Form1, // how-to guidance
+    Form2, // startup notice
+    Form3, // zakat, sacrifice and fitr guidance
+    Form4, // rights of people and animals guidance
+    Form5, // main menu
+    Form6, // prayer expiation
+    Form7, // fasting expiation
+    Form8, // Hijri age converter
+};
+
+inline constexpr int screenCount = 8;
+
+// What a screen may ask of the application frame.
+class Navigator
+{
+public:
+    virtual ~Navigator() = default;
+    // Creates the screen the first time, then shows it without blocking the others.
+    virtual void showScreen(ScreenId id) = 0;
+    virtual void hideScreen(ScreenId id) = 0;
+    // Ends the program at once, without asking and without running any screen's close handling.
+    virtual void endApplication() = 0;
+};

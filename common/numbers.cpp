@@ -1,0 +1,156 @@
+#include "common/numbers.h"
+
+#include "common/errors.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <algorithm>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+// The characters that can continue a number, with the locale's decimal separator
+// already turned into a point; from_chars then decides how far the number runs.
+std::string leadingNumberCandidate(const QString &text, qsizetype from, QChar localeDecimal)
+{
+    std::string candidate;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == localeDecimal)
+            candidate.push_back('.');
+        else if ((c >= u'0' && c <= u'9') || c == u'.' || c == u'e' || c == u'E' || c == u'+' || c == u'-')
+            candidate.push_back(static_cast<char>(c.unicode()));
+        else
+            break;
+    }
+    return candidate;
+}
+
+// from_chars leaves the value alone when a number is out of range; its decimal
+// order of magnitude tells a number too large for a double from one too small.
+bool isTooLarge(std::string_view number)
+{
+    const size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
+            exponent = std::numeric_limits<long long>::max() / 2;
+        if (negative)
+            exponent = -exponent;
+    }
+    const size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string_view::npos)
+        return false;
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const long long order = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
+                                                     : -static_cast<long long>(firstSignificant - point);
+    return order + exponent > 0;
+}
+
+double finiteOrThrow(double value)
+{
+    if (!std::isfinite(value))
+        throw CalculationError(ErrorKind::Overflow);
+    return value;
+}
+
+QLocale formattingLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+double Val(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && isBlank(text.at(pos)))
+        ++pos;
+
+    bool negative = false;
+    if (pos < text.size() && (text.at(pos) == u'+' || text.at(pos) == u'-')) {
+        negative = text.at(pos) == u'-';
+        ++pos;
+    }
+
+    const QChar decimal = QLocale().decimalPoint().size() == 1 ? QLocale().decimalPoint().at(0) : QChar(u'.');
+    const std::string candidate = leadingNumberCandidate(text, pos, decimal);
+    // from_chars would take a second sign, "inf" or "nan"; a number starts with a digit or a point.
+    if (candidate.empty() || !(candidate.front() == '.' || (candidate.front() >= '0' && candidate.front() <= '9')))
+        return 0;
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(candidate.data(), candidate.data() + candidate.size(), value);
+    if (error == std::errc::invalid_argument)
+        return 0;
+    if (error == std::errc::result_out_of_range) {
+        const bool tooLarge = isTooLarge(std::string_view(candidate.data(), static_cast<size_t>(end - candidate.data())));
+        value = tooLarge ? std::numeric_limits<double>::max() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+double CDbl(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale().toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        throw CalculationError(ErrorKind::TypeMismatch);
+    return value;
+}
+
+QString formatNumber(double value)
+{
+    finiteOrThrow(value);
+    if (value == 0)
+        return formattingLocale().toString(0.0, 'g', 15); // never "-0"
+
+    // Fifteen digits round the largest doubles up past the largest finite one, and
+    // that text could not be read back; write those as the largest that can.
+    constexpr double largestReadable = 1.79769313486231e308;
+    if (std::fabs(value) > largestReadable)
+        value = std::copysign(largestReadable, value);
+    return formattingLocale().toString(value, 'g', 15);
+}
+
+double Round(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 0x1p52)
+        return value; // already whole at this many decimals
+    return std::nearbyint(scaled) / scale; // the default rounding mode sends ties to even
+}
+
+double checkedMultiply(double a, double b)
+{
+    return finiteOrThrow(a * b);
+}
+
+double checkedDivide(double dividend, double divisor)
+{
+    if (divisor == 0)
+        throw CalculationError(dividend == 0 || std::isnan(dividend) ? ErrorKind::Overflow : ErrorKind::DivisionByZero);
+    return finiteOrThrow(dividend / divisor);
+}
+
+double checkedSubtract(double a, double b)
+{
+    return finiteOrThrow(a - b);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// Number helpers shared by every calculation. They read and write numbers the way
+// the screens show them, by the locale in force at the moment of the call
+// (QLocale()), never by a copy of the separators taken at start-up.
+
+// Lenient parse: skips leading blanks and reads the longest leading number
+// (sign, digits, one decimal point, exponent). A point is always a decimal point;
+// so is the locale's own decimal separator, because the screens read back results
+// they wrote in the locale's form and a Turkish user types 12,5. Anything else,
+// a grouping separator included, ends the number. Never fails: a text without a
+// leading number gives 0; a number beyond the range of a double is clamped to the
+// largest finite double of its sign, one too small to hold gives 0.
+double Val(const QString &text);
+
+// Strict parse: the whole text (blanks around it allowed) by the locale's rules,
+// grouping separators only between groups of three digits. Throws a type-mismatch
+// CalculationError for anything that is not a finite number.
+double CDbl(const QString &text);
+
+// The text a result is written as: up to 15 significant digits, no grouping,
+// the locale's decimal separator, no trailing zeros, exponent form for very large
+// or very small values. Throws an overflow CalculationError for a value that is
+// not finite, so a box never shows "inf" or "nan".
+QString formatNumber(double value);
+
+// Rounds to `decimals` places, a tie going to the even neighbour (0,25 → 0,2;
+// 0,35 → 0,4; 2,5 → 2), as the decimal value is written rather than as its
+// binary approximation would round.
+double Round(double value, int decimals);
+
+// Checked arithmetic: each throws a CalculationError instead of giving a value
+// that is not a finite number. Division by zero is a division-by-zero error,
+// except 0 ÷ 0, which has no value at all and is an overflow.
+double checkedMultiply(double a, double b);
+double checkedDivide(double dividend, double divisor);
+double checkedSubtract(double a, double b);

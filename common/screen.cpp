@@ -1,0 +1,243 @@
+#include "common/screen.h"
+
+#include "common/icons.h"
+#include "common/messages.h"
+#include "common/numbers.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr quint32 returnButtonColour = 0x00FFC0C0;
+constexpr quint32 lineColour = 0x00000000;
+
+void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, fromBgr(bgr));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void Calculation::write(QLineEdit *box, double value)
+{
+    box->setText(formatNumber(value));
+    m_written.append(box);
+}
+
+Screen::Screen(ScreenId id, Navigator &navigator, MessageService &messages)
+    : QWidget(nullptr), m_id(id), m_navigator(navigator), m_messages(messages)
+{
+}
+
+void Screen::Command39_Click()
+{
+    m_navigator.hideScreen(m_id);
+    m_navigator.showScreen(ScreenId::Form5);
+}
+
+void Screen::setupWindow(QStringView caption, QSize clientTwips, quint32 background, WindowIcon icon,
+                         WindowButtons buttons)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (buttons == WindowButtons::MinimiseAndClose)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setWindowTitle(caption.toString());
+    setFixedSize(twipsToPixels(clientTwips));
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, background);
+
+    switch (icon) {
+    case WindowIcon::Application:
+        setWindowIcon(applicationIcon());
+        break;
+    case WindowIcon::Screen:
+        setWindowIcon(screenIcon());
+        break;
+    case WindowIcon::None:
+        setWindowIcon(noIcon());
+        break;
+    }
+}
+
+void Screen::place(QWidget *control, const ControlSpec &spec)
+{
+    control->setObjectName(QString::fromLatin1(spec.name));
+    control->setGeometry(twipsToPixels(spec.twips));
+    control->setFont(makeFont(spec.font));
+    if (!spec.accessibleName.isEmpty())
+        control->setAccessibleName(spec.accessibleName.toString());
+    if (spec.tab >= 0)
+        m_tabOrder.append({spec.tab, control});
+}
+
+QLabel *Screen::addLabel(const ControlSpec &spec)
+{
+    auto *label = new QLabel(spec.text.toString(), this);
+    place(label, spec);
+    const bool vertical = spec.align & Qt::AlignVertical_Mask;
+    label->setAlignment(vertical ? spec.align : spec.align | Qt::AlignTop);
+    label->setWordWrap(true);
+    // The designed texts are plain; a stray '<' must never turn into markup.
+    label->setTextFormat(Qt::PlainText);
+    // Labels are painted on the window itself, under every box and button.
+    label->lower();
+    if (spec.foreground)
+        setColour(label, QPalette::WindowText, *spec.foreground);
+    if (spec.background) {
+        label->setAutoFillBackground(true);
+        setColour(label, QPalette::Window, *spec.background);
+    }
+    return label;
+}
+
+QLabel *Screen::addBar(const ControlSpec &spec)
+{
+    QLabel *bar = addLabel(spec);
+    bar->setAccessibleName(QString());
+    bar->setAccessibleDescription(QString());
+    return bar;
+}
+
+QWidget *Screen::addLine(const char *name, QPoint fromTwips, QPoint toTwips, int pixels)
+{
+    const QPoint from(twipsToPixels(fromTwips.x()), twipsToPixels(fromTwips.y()));
+    const QPoint to(twipsToPixels(toTwips.x()), twipsToPixels(toTwips.y()));
+    const bool horizontal = from.y() == to.y();
+    const QRect area = horizontal ? QRect(qMin(from.x(), to.x()), from.y() - pixels / 2, qAbs(to.x() - from.x()), pixels)
+                                  : QRect(from.x() - pixels / 2, qMin(from.y(), to.y()), pixels, qAbs(to.y() - from.y()));
+    return addLineArea(name, area);
+}
+
+void Screen::addEdgeLines(int pixels)
+{
+    // Centred on the edges, so half of each line's width lies inside the window.
+    const int inside = pixels / 2;
+    const QRect edges[] = {QRect(0, 0, width(), inside), QRect(0, height() - inside, width(), inside),
+                           QRect(0, 0, inside, height()), QRect(width() - inside, 0, inside, height())};
+    for (const QRect &edge : edges)
+        addLineArea("", edge)->lower();
+}
+
+QWidget *Screen::addLineArea(const char *name, const QRect &pixels)
+{
+    auto *line = new QWidget(this);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setGeometry(pixels);
+    line->setAutoFillBackground(true);
+    setColour(line, QPalette::Window, lineColour);
+    return line;
+}
+
+QPushButton *Screen::addButton(const ControlSpec &spec)
+{
+    auto *button = new QPushButton(spec.text.toString(), this);
+    place(button, spec);
+    button->setAutoDefault(false);
+    if (spec.background)
+        setColour(button, QPalette::Button, *spec.background);
+    if (spec.tab < 0)
+        button->setFocusPolicy(Qt::ClickFocus);
+    return button;
+}
+
+ClickableLineEdit *Screen::addInput(const ControlSpec &spec)
+{
+    auto *input = new ClickableLineEdit(this);
+    place(input, spec);
+    input->setAlignment(spec.align);
+    if (spec.background)
+        setColour(input, QPalette::Base, *spec.background);
+    return input;
+}
+
+QLineEdit *Screen::addResult(const ControlSpec &spec)
+{
+    QLineEdit *result = addInput(spec);
+    result->setReadOnly(true);
+    result->setFocusPolicy(Qt::ClickFocus);
+    if (spec.foreground)
+        setColour(result, QPalette::Text, *spec.foreground);
+    return result;
+}
+
+QPlainTextEdit *Screen::addTextArea(const ControlSpec &spec)
+{
+    auto *area = new QPlainTextEdit(spec.text.toString(), this);
+    place(area, spec);
+    area->setTabChangesFocus(true);
+    if (spec.background)
+        setColour(area, QPalette::Base, *spec.background);
+    return area;
+}
+
+QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
+{
+    QPushButton *button = addButton({.name = "Command39",
+                                     .text = u"Ana Menü",
+                                     .twips = twips,
+                                     .font = Fonts::sansSerif(12, true),
+                                     .background = returnButtonColour,
+                                     .tab = tab});
+    connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
+    return button;
+}
+
+void Screen::applyTabOrder()
+{
+    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QWidget *previous = nullptr;
+    for (const auto &[tab, control] : std::as_const(m_tabOrder)) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            if (previous)
+                setTabOrder(previous, control);
+            else
+                control->setFocus();
+            previous = control;
+        }
+    }
+}
+
+void Screen::calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps)
+{
+    Calculation calculation;
+    try {
+        steps(calculation);
+    } catch (const CalculationError &error) {
+        for (QLineEdit *box : results) {
+            if (!calculation.wasWritten(box))
+                box->clear();
+        }
+        if (!calculation.recoveryArmed())
+            m_messages.show(errorReport(error.kind()));
+    }
+}
+
+void Screen::frameCloseRequested()
+{
+    Command39_Click();
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    // The program never closes its own screens; a close from the window frame is a request.
+    event->ignore();
+    frameCloseRequested();
+}

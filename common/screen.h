@@ -1,0 +1,127 @@
+#pragma once
+
+#include "common/design.h"
+#include "common/navigator.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+
+class MessageService;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// One control as the design gives it: its designer name, text, rectangle in twips,
+// font, colours and place in the tab order.
+struct ControlSpec
+{
+    const char *name = "";
+    QStringView text = {};
+    QRect twips = {};
+    FontSpec font = {};
+    std::optional<quint32> background = std::nullopt; // none: the screen's colour shows through
+    std::optional<quint32> foreground = std::nullopt;
+    int tab = -1; // -1: not in the designed tab order
+    Qt::Alignment align = Qt::AlignLeft; // labels keep their text at the top, as designed
+    QStringView accessibleName = {}; // what a screen reader says for a box without a caption
+};
+
+// A text box that reports a mouse click, as the age boxes need (Tab does not count).
+class ClickableLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// One run of a calculation handler. It remembers which result boxes the run has
+// written and whether the resume-at-end recovery is armed.
+class Calculation
+{
+public:
+    void armRecovery() { m_recoveryArmed = true; }
+    bool recoveryArmed() const { return m_recoveryArmed; }
+
+    // Writes a result in the locale's number format (an overflow if it is not finite).
+    void write(QLineEdit *box, double value);
+    bool wasWritten(const QLineEdit *box) const { return m_written.contains(box); }
+
+private:
+    bool m_recoveryArmed = false;
+    QList<const QLineEdit *> m_written;
+};
+
+// The base of every screen: a fixed-size top-level window built from its design,
+// with the shared return handler and the one guard around calculation handlers.
+class Screen : public QWidget
+{
+    Q_OBJECT
+public:
+    Screen(ScreenId id, Navigator &navigator, MessageService &messages);
+
+    ScreenId id() const { return m_id; }
+
+    // The return button "Ana Menü": hides this screen and shows the main menu.
+    void Command39_Click();
+
+protected:
+    enum class WindowIcon { Application, Screen, None };
+    enum class WindowButtons { CloseOnly, MinimiseAndClose };
+
+    void setupWindow(QStringView caption, QSize clientTwips, quint32 background, WindowIcon icon,
+                     WindowButtons buttons = WindowButtons::CloseOnly);
+
+    // Labels wrap their text within their width, as designed labels do.
+    QLabel *addLabel(const ControlSpec &spec);
+    // A black separator bar (its accessibility role says it is only decoration).
+    QLabel *addBar(const ControlSpec &spec);
+    // A drawn line of the design, `pixels` wide and centred on the line between two
+    // points in twips; with `name` empty it is only a frame line.
+    QWidget *addLine(const char *name, QPoint fromTwips, QPoint toTwips, int pixels);
+    // Lines along the four edges of the window, drawn under every control.
+    void addEdgeLines(int pixels);
+    QPushButton *addButton(const ControlSpec &spec);
+    ClickableLineEdit *addInput(const ControlSpec &spec);
+    // A box that shows a result: read-only and out of the tab order.
+    QLineEdit *addResult(const ControlSpec &spec);
+    QPlainTextEdit *addTextArea(const ControlSpec &spec);
+    // The return button with its designed look, connected to Command39_Click.
+    QPushButton *addReturnButton(const QRect &twips, int tab);
+    // Puts the controls that have a tab index into the designed order and gives the
+    // first of them the focus.
+    void applyTabOrder();
+
+    // Runs one calculation handler. The number helpers report errors by throwing;
+    // here they end the handler: result boxes it was to write but did not are
+    // emptied, so no figure from earlier input is left standing, and the error
+    // report is shown unless the handler armed its recovery. The program goes on.
+    void calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps);
+
+    // What the window frame's close control does; by default the same as "Ana Menü".
+    virtual void frameCloseRequested();
+
+    Navigator &navigator() { return m_navigator; }
+    MessageService &messages() { return m_messages; }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void place(QWidget *control, const ControlSpec &spec);
+    QWidget *addLineArea(const char *name, const QRect &pixels);
+
+    ScreenId m_id;
+    Navigator &m_navigator;
+    MessageService &m_messages;
+    QList<std::pair<int, QWidget *>> m_tabOrder;
+};

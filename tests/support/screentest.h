@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/screenregistry.h"
+#include "common/screen.h"
+#include "support/scriptedmessages.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+// The application frame with a scripted message service, for driving screens as
+// a user would: type into boxes, click buttons, read boxes and the boxes shown.
+class ScreenTest
+{
+public:
+    ScreenTest();
+    ~ScreenTest();
+
+    ScriptedMessages messages;
+    ScreenRegistry screens{messages};
+
+    // Opens a screen as the main menu would and returns it.
+    Screen *open(ScreenId id);
+
+    // Replaces what a box holds with `text`, typed key by key.
+    static void type(QLineEdit *box, const QString &text);
+    static void click(QPushButton *button);
+
+    template<typename T = QWidget>
+    static T *control(QWidget *screen, const char *name)
+    {
+        T *found = screen->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s on %s", name, qPrintable(screen->objectName()));
+        return found;
+    }
+};
+
+Q_DECLARE_METATYPE(ErrorKind)
+
+inline const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+inline const QLocale english(QLocale::English, QLocale::UnitedStates);

@@ -1,0 +1,17 @@
+#include "support/scriptedmessages.h"
+
+MessageAnswer ScriptedMessages::show(const MessageBoxRequest &request)
+{
+    shown.append(request);
+    if (request.buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? fallback : answers.takeFirst();
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList result;
+    for (const MessageBoxRequest &request : shown)
+        result.append(request.text);
+    return result;
+}

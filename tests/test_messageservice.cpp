@@ -1,0 +1,97 @@
+#include "common/qtmessageservice.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The real service shows a real modal box; a timer plays the user.
+class TestMessageService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTurkishBox_data();
+    void showsTurkishBox();
+
+private:
+    struct Seen
+    {
+        QString title, text;
+        QStringList buttons;
+        QString defaultButton;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        bool onTop = false;
+    };
+};
+
+void TestMessageService::showsTurkishBox_data()
+{
+    QTest::addColumn<MessageBoxRequest>("request");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<MessageAnswer>("expected");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("defaultButton");
+
+    const MessageBoxRequest question{.text = QStringLiteral("SORU?"), .title = QStringLiteral("BAŞLIK"),
+                                     .buttons = MessageButtons::YesNo, .icon = MessageIcon::Exclamation,
+                                     .secondButtonDefault = true, .systemModal = true};
+    QTest::newRow("Esc on a question answers its default No")
+        << question << int(Qt::Key_Escape) << MessageAnswer::No << QStringList{u"Evet"_qs, u"Hayır"_qs} << u"Hayır"_qs;
+    QTest::newRow("Enter on a question presses the default") << question << int(Qt::Key_Return) << MessageAnswer::No
+                                                              << QStringList{u"Evet"_qs, u"Hayır"_qs} << u"Hayır"_qs;
+    QTest::newRow("Esc on a note is OK") << MessageBoxRequest{.text = u"Not"_qs} << int(Qt::Key_Escape)
+                                         << MessageAnswer::Ok << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
+}
+
+void TestMessageService::showsTurkishBox()
+{
+    QFETCH(MessageBoxRequest, request);
+    QFETCH(int, key);
+    QFETCH(MessageAnswer, expected);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, defaultButton);
+
+    Seen seen;
+    bool answered = false;
+    QTimer player;
+    player.setInterval(20);
+    connect(&player, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || answered)
+            return;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.onTop = box->windowFlags() & Qt::WindowStaysOnTopHint;
+        for (QAbstractButton *button : box->buttons())
+            seen.buttons.append(button->text());
+        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        answered = true;
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    player.start();
+    // A box nobody answers must fail the test, not hang it.
+    QTimer::singleShot(10000, this, [] {
+        if (QWidget *stray = QApplication::activeModalWidget())
+            stray->close();
+    });
+
+    QtMessageService service;
+    const MessageAnswer answer = service.show(request);
+
+    QVERIFY(answered);
+    QCOMPARE(answer, expected);
+    QCOMPARE(seen.title, request.title);
+    QCOMPARE(seen.text, request.text);
+    std::sort(seen.buttons.begin(), seen.buttons.end());
+    QCOMPARE(seen.buttons, buttons);
+    QCOMPARE(seen.defaultButton, defaultButton);
+    QCOMPARE(seen.onTop, request.systemModal);
+    QCOMPARE(seen.icon, request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+}
+
+QTEST_MAIN(TestMessageService)
+#include "test_messageservice.moc"

@@ -1,0 +1,175 @@
+#include "support/screentest.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QList<ScreenId> visibleScreens(const ScreenRegistry &screens)
+{
+    QList<ScreenId> visible;
+    for (int i = 0; i < screenCount; ++i) {
+        const Screen *screen = screens.existing(static_cast<ScreenId>(i));
+        if (screen && screen->isVisible())
+            visible.append(static_cast<ScreenId>(i));
+    }
+    return visible;
+}
+
+QPushButton *button(Screen *screen, const char *name)
+{
+    return ScreenTest::control<QPushButton>(screen, name);
+}
+
+} // namespace
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(turkish); }
+
+    void startsOnTheNoticeAlone();
+    void noticeLeadsToTheMenuForGood();
+    void menuOpensAndReturns_data();
+    void menuOpensAndReturns();
+    void typedTextSurvivesLeaving();
+    void xEndsWithHiddenScreens();
+    void frameCloseOnMenuEnds();
+    void frameCloseElsewhereReturns_data();
+    void frameCloseElsewhereReturns();
+};
+
+void TestNavigation::startsOnTheNoticeAlone()
+{
+    ScreenTest app;
+    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form2});
+    Screen *form2 = app.screens.existing(ScreenId::Form2);
+    QCOMPARE(form2->windowTitle(), QStringLiteral(" Yemin ve Oruç Kefareti İçin İskat Yapılır mı?"));
+    QCOMPARE(ScreenTest::control<QLabel>(form2, "Label1")->text(),
+             QStringLiteral("     Yemin ve oruç kefaretleri için devir yapılmaz.Mutlaka fakirlere ayrı ayrı olmak "
+                            "üzere, yemin için 10 fakire ve oruç için de 60 fakire birer fıtra verilir."));
+    // Every other slot stays empty until it is needed.
+    for (ScreenId id : {ScreenId::Form1, ScreenId::Form3, ScreenId::Form4, ScreenId::Form5, ScreenId::Form6,
+                        ScreenId::Form7, ScreenId::Form8})
+        QVERIFY(!app.screens.existing(id));
+}
+
+void TestNavigation::noticeLeadsToTheMenuForGood()
+{
+    ScreenTest app;
+    ScreenTest::click(button(app.screens.existing(ScreenId::Form2), "Command39"));
+    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form5});
+    Screen *menu = app.screens.existing(ScreenId::Form5);
+    QCOMPARE(menu->windowTitle(), QStringLiteral("KARVELA HESAPLAMA PROGRAMI"));
+    QVERIFY(menu->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(menu->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    // No button on the menu leads back to the notice.
+    const QList<QPushButton *> buttons = menu->findChildren<QPushButton *>();
+    for (QPushButton *menuButton : buttons) {
+        if (menuButton->objectName() == QLatin1String("Command4"))
+            continue;
+        ScreenTest::click(menuButton);
+        QVERIFY(!app.screens.existing(ScreenId::Form2)->isVisible());
+        const QList<ScreenId> visible = visibleScreens(app.screens);
+        QCOMPARE(visible.size(), 1);
+        ScreenTest::click(button(app.screens.existing(visible.first()), "Command39"));
+    }
+    QVERIFY(!app.screens.hasEnded());
+}
+
+void TestNavigation::menuOpensAndReturns_data()
+{
+    QTest::addColumn<QString>("menuButton");
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("hijri") << QStringLiteral("Commandl") << ScreenId::Form8 << QStringLiteral("Hicri Yaş Hesabı");
+}
+
+void TestNavigation::menuOpensAndReturns()
+{
+    QFETCH(QString, menuButton);
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, caption);
+
+    ScreenTest app;
+    app.screens.showScreen(ScreenId::Form5);
+    app.screens.hideScreen(ScreenId::Form2);
+    Screen *menu = app.screens.existing(ScreenId::Form5);
+
+    ScreenTest::click(button(menu, menuButton.toLatin1().constData()));
+    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{screen});
+    Screen *opened = app.screens.existing(screen);
+    QCOMPARE(opened->windowTitle(), caption);
+    QVERIFY(!(opened->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(opened->minimumSize(), opened->maximumSize());
+
+    ScreenTest::click(button(opened, "Command39"));
+    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form5});
+
+    // Opened again, it is the same screen, not a new one.
+    ScreenTest::click(button(menu, menuButton.toLatin1().constData()));
+    QCOMPARE(app.screens.existing(screen), opened);
+}
+
+void TestNavigation::typedTextSurvivesLeaving()
+{
+    ScreenTest app;
+    Screen *form8 = app.open(ScreenId::Form8);
+    auto *age = ScreenTest::control<QLineEdit>(form8, "Text1");
+    ScreenTest::type(age, QStringLiteral("69"));
+    ScreenTest::click(ScreenTest::control<QPushButton>(form8, "Command1"));
+    ScreenTest::click(button(form8, "Command39"));
+
+    ScreenTest::click(button(app.screens.existing(ScreenId::Form5), "Commandl"));
+    QCOMPARE(age->text(), QStringLiteral("69"));
+    QCOMPARE(ScreenTest::control<QLineEdit>(form8, "Text2")->text(), QStringLiteral("71,12"));
+}
+
+void TestNavigation::xEndsWithHiddenScreens()
+{
+    ScreenTest app;
+    app.open(ScreenId::Form8);
+    ScreenTest::click(button(app.screens.existing(ScreenId::Form8), "Command39"));
+    QVERIFY(!app.screens.hasEnded());
+
+    ScreenTest::click(button(app.screens.existing(ScreenId::Form5), "Command4"));
+    QVERIFY(app.screens.hasEnded());
+    QVERIFY(visibleScreens(app.screens).isEmpty());
+    QVERIFY2(app.messages.shown.isEmpty(), "ending asked something");
+}
+
+void TestNavigation::frameCloseOnMenuEnds()
+{
+    ScreenTest app;
+    app.screens.showScreen(ScreenId::Form5);
+    QCloseEvent close;
+    QApplication::sendEvent(app.screens.existing(ScreenId::Form5), &close);
+    QVERIFY(app.screens.hasEnded());
+}
+
+void TestNavigation::frameCloseElsewhereReturns_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::newRow("startup notice") << ScreenId::Form2;
+    QTest::newRow("hijri converter") << ScreenId::Form8;
+}
+
+void TestNavigation::frameCloseElsewhereReturns()
+{
+    QFETCH(ScreenId, screen);
+    ScreenTest app;
+    if (screen != ScreenId::Form2)
+        app.open(screen);
+
+    QVERIFY(app.screens.existing(screen)->close() == false);
+    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form5});
+    QVERIFY(!app.screens.hasEnded());
+}
+
+QTEST_MAIN(TestNavigation)
+#include "test_navigation.moc"
