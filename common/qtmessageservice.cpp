@@ -30,6 +30,10 @@ MessageAnswer QtMessageService::show(const MessageBoxRequest &request)
     if (request.systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
 
+    // A short note would make the box narrower than its own title, and the title would be cut.
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(request.title);
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(titleWidth + 80));
+
     if (request.buttons == MessageButtons::Ok) {
         QPushButton *ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
         ok->setObjectName(QStringLiteral("okButton"));

@@ -9,8 +9,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -197,6 +199,28 @@ QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
                                      .tab = tab});
     connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
     return button;
+}
+
+void Screen::fitGapAround(QLabel *label, const QWidget *box)
+{
+    static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
+    const QString text = label->text();
+    const QRegularExpressionMatch gap = blankRun.match(text);
+    if (!gap.hasMatch())
+        return;
+
+    const QString beforeText = text.left(gap.capturedEnd());
+    QFont font = label->font();
+    const auto advance = [&](qreal spacing) {
+        font.setWordSpacing(spacing);
+        return QFontMetricsF(font).horizontalAdvance(beforeText);
+    };
+    const qreal before = advance(0);
+    // How far one pixel of word spacing moves the text: Qt spaces words, not blanks.
+    const qreal perPixel = advance(1) - before;
+    const qreal wanted = box->geometry().right() + 1 + twipsToPixels(60) - label->x() - label->contentsRect().left();
+    font.setWordSpacing(before < wanted && perPixel > 0 ? std::ceil((wanted - before) / perPixel) : 0);
+    label->setFont(font);
 }
 
 void Screen::applyTabOrder()

@@ -98,6 +98,10 @@ protected:
     QPlainTextEdit *addTextArea(const ControlSpec &spec);
     // The return button with its designed look, connected to Command39_Click.
     QPushButton *addReturnButton(const QRect &twips, int tab);
+    // A label whose run of blanks is the place of a box ("Bugün 1 kg buğday      TL dir..."):
+    // widens its blanks so that the text after the run starts just past the box,
+    // whatever the width of a blank in the font that stands in for the designed one.
+    static void fitGapAround(QLabel *label, const QWidget *box);
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();

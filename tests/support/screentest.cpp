@@ -1,5 +1,8 @@
 #include "support/screentest.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 ScreenTest::ScreenTest()
 {
     screens.start();
@@ -21,7 +24,17 @@ void ScreenTest::type(QLineEdit *box, const QString &text)
 {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, char(c.unicode()));
+            continue;
+        }
+        // QTest types only ASCII; other letters arrive as a keyboard layout would send them.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+    }
 }
 
 void ScreenTest::click(QPushButton *button)

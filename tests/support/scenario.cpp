@@ -1,0 +1,82 @@
+#include "support/scenario.h"
+
+#include <QLineEdit>
+
+namespace {
+
+QString keyOf(const MessageBoxRequest &request)
+{
+    const QString question = QStringLiteral(
+        "VEFAT EDENİN YAŞI HİCRİ SENEYE GÖRE YAZILACAKTIR.YAŞ DEĞERİNİ BU ŞEKİLDE YAZDINIZ MI?");
+    if (request.text == question) {
+        const bool sameShape = request.title == QStringLiteral("HİCRİ YAŞ SORGUSU") &&
+                               request.buttons == MessageButtons::YesNo && request.secondButtonDefault &&
+                               request.systemModal;
+        if (!sameShape)
+            return QStringLiteral("?");
+        if (request.icon == MessageIcon::Exclamation)
+            return QStringLiteral("question");
+        return request.icon == MessageIcon::Critical ? QStringLiteral("question!") : QStringLiteral("?");
+    }
+    const QList<std::pair<QString, QString>> notes = {
+        {QStringLiteral("continue"), QStringLiteral("Diğer işlemlere devam ediniz...")},
+        {QStringLiteral("converter"),
+         QStringLiteral("Hicri yaş Hesaplama Programını Kullanarak Hicri Yaşı Hesaplayabilirsiniz...")},
+        {QStringLiteral("badPrices"), QStringLiteral("Buğday ve/veya Altın Fiyatlarını hatalı girdiniz...")},
+        {QStringLiteral("notePrayer"), QStringLiteral("VEFAT EDENİN YAŞI HİCRİ SENEYE GÖRE YAZILACAKTIR.")},
+        {QStringLiteral("noteFasting"), QStringLiteral("VEFAT EDENİN YAŞI HİCRİ YILA GÖRE YAZILACAKTIR...")},
+    };
+    for (const auto &[key, text] : notes) {
+        if (request == MessageBoxRequest{.text = text})
+            return key;
+    }
+    const QList<std::pair<QString, ErrorKind>> reports = {{QStringLiteral("report:TypeMismatch"), ErrorKind::TypeMismatch},
+                                                          {QStringLiteral("report:DivisionByZero"), ErrorKind::DivisionByZero},
+                                                          {QStringLiteral("report:Overflow"), ErrorKind::Overflow}};
+    for (const auto &[key, kind] : reports) {
+        if (request == errorReport(kind))
+            return key;
+    }
+    return QStringLiteral("?");
+}
+
+} // namespace
+
+void Scenario::play(ScreenTest &app, Screen *screen, const QStringList &steps)
+{
+    Q_UNUSED(app);
+    for (const QString &step : steps) {
+        const qsizetype equals = step.indexOf(u'=');
+        if (equals > 0) {
+            ScreenTest::type(ScreenTest::control<QLineEdit>(screen, step.left(equals).toLatin1().constData()),
+                             step.mid(equals + 1));
+        } else if (step.startsWith(u'@')) {
+            QTest::mouseClick(ScreenTest::control<QLineEdit>(screen, step.mid(1).toLatin1().constData()),
+                              Qt::LeftButton);
+        } else {
+            ScreenTest::click(ScreenTest::control<QPushButton>(screen, step.toLatin1().constData()));
+        }
+    }
+}
+
+QStringList Scenario::messageKeys(const ScriptedMessages &messages)
+{
+    QStringList keys;
+    for (const MessageBoxRequest &request : messages.shown)
+        keys.append(keyOf(request));
+    return keys;
+}
+
+bool Scenario::boxesMatch(Screen *screen, const QStringList &expected, QString *mismatch)
+{
+    for (const QString &expectation : expected) {
+        const qsizetype equals = expectation.indexOf(u'=');
+        const QString name = expectation.left(equals);
+        const QString actual = ScreenTest::control<QLineEdit>(screen, name.toLatin1().constData())->text();
+        if (actual != expectation.mid(equals + 1)) {
+            *mismatch = QStringLiteral("%1 holds \"%2\", expected \"%3\"").arg(name, actual, expectation.mid(equals + 1));
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,157 @@
+#include "support/scenario.h"
+
+#include <QTest>
+
+// The prayer and fasting screens driven as a user would: type, click, answer the
+// boxes, then read the result boxes and the boxes that were shown, in order.
+class TestCalculators : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(turkish); }
+    void sessions_data();
+    void sessions();
+    void englishLocaleReadsAndWritesPoints();
+};
+
+namespace {
+
+QStringList list(const char *items)
+{
+    return QString::fromUtf8(items).split(u'|', Qt::SkipEmptyParts);
+}
+
+QList<MessageAnswer> answersFrom(const char *yesNo)
+{
+    QList<MessageAnswer> answers;
+    for (const char *c = yesNo; *c; ++c)
+        answers.append(*c == 'Y' ? MessageAnswer::Yes : MessageAnswer::No);
+    return answers;
+}
+
+} // namespace
+
+void TestCalculators::sessions_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("boxes");
+
+    struct Row { const char *name; ScreenId screen; const char *answers, *steps, *messages, *boxes; };
+    const Row rows[] = {
+        // The prayer screen.
+        {"woman 71, Yes, then rounds", ScreenId::Form6, "Y",
+         "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13", "question|continue",
+         "Text2=62|Text10=589|Text13=200|Text14=2,9"},
+        {"woman 70, decimal wheat, No", ScreenId::Form6, "N",
+         "Text8=1,5|Text3=400|Text1=70|Command1|Text11=100|Text12=3|Command13", "question|converter",
+         "Text2=61|Text10=869,25|Text13=300|Text14=2,9"},
+        {"woman, both prices empty: the 432 g figure stays", ScreenId::Form6, "N", "Text1=71|Command1",
+         "question|converter|badPrices", "Text2=62|Text10=26784"},
+        {"man, both prices empty: no stale gold", ScreenId::Form6, "YN",
+         "Text8=1|Text3=400|Text1=71|Command2|Text8=|Text3=|Command2",
+         "question|continue|question|converter|badPrices", "Text2=59|Text10="},
+        {"man, wheat only empty", ScreenId::Form6, "N", "Text3=400|Text1=30|Command2",
+         "question|converter|badPrices", "Text2=18|Text10="},
+        {"woman, a blank price is not empty", ScreenId::Form6, "N", "Text8= |Text3=400|Text1=71|Command1",
+         "question|converter|report:TypeMismatch", "Text2=62|Text10=26784"},
+        {"man, a blank price empties the gold", ScreenId::Form6, "NN",
+         "Text8=1|Text3=400|Text1=71|Command2|Text8= |Command2",
+         "question|converter|question|converter|report:TypeMismatch", "Text2=59|Text10=|Text8= "},
+        {"gold price 0", ScreenId::Form6, "N", "Text8=1|Text3=0|Text1=71|Command2",
+         "question|converter|report:DivisionByZero", "Text2=59|Text10="},
+        {"misplaced grouping is no price", ScreenId::Form6, "N", "Text8=1.25|Text3=400|Text1=71|Command2",
+         "question|converter|report:TypeMismatch", "Text2=59|Text10="},
+        {"grouped thousands", ScreenId::Form6, "N", "Text8=1.000|Text3=400|Text1=71|Command2",
+         "question|converter", "Text2=59|Text10=560500"},
+        {"years from a fractional age", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=20,5|Command2",
+         "question|converter", "Text2=8,5|Text10=80,75"},
+        {"age below obligation", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=5|Command2", "question|converter",
+         "Text2=0|Text10=0"},
+        {"no age", ScreenId::Form6, "N", "Text8=1|Text3=400|Command1", "question|converter", "Text2=0|Text10=0"},
+        {"letters for an age", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=yetmiş|Command1", "question|converter",
+         "Text2=0|Text10=0"},
+        {"huge gold overflows", ScreenId::Form6, "N", "Text8=1e300|Text3=1e-300|Text1=71|Command2",
+         "question|converter|report:Overflow", "Text2=59|Text10="},
+        {"reminder with one price", ScreenId::Form6, "", "Text8=1|@Text1", "question!|notePrayer", ""},
+        {"reminder with the other price", ScreenId::Form6, "", "Text3=400|@Text1", "question!|notePrayer", ""},
+        {"reminder without prices", ScreenId::Form6, "Y", "@Text1", "question!|badPrices", ""},
+        {"rounds read back a decimal comma", ScreenId::Form6, "N",
+         "Text8=1,5|Text3=400|Text1=70|Command1|Text11=0.25|Text12=1|Command13", "question|converter",
+         "Text10=869,25|Text13=0,25|Text14=3477"},
+        {"no gold at hand: rounds emptied, no report", ScreenId::Form6, "N",
+         "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|Text11=|Command13", "question|converter",
+         "Text13=0|Text14="},
+        {"no poor people: rounds emptied, no report", ScreenId::Form6, "N",
+         "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|Text12=|Command13", "question|converter",
+         "Text13=0|Text14="},
+        {"gold per round overflows before recovery", ScreenId::Form6, "",
+         "Text11=1e308|Text12=10|Command13", "report:Overflow", "Text13=|Text14="},
+
+        // The fasting screen.
+        {"man 71, then rounds", ScreenId::Form7, "Y",
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6", "question|continue",
+         "Text2=59|Text5=12,39|Text9=1,2"},
+        {"woman 71", ScreenId::Form7, "N", "Text4=2|Text3=500|Text1=71|Command1", "question|converter",
+         "Text2=62|Text5=13,02"},
+        {"reminder says only the note", ScreenId::Form7, "", "@Text1", "noteFasting", ""},
+        {"letters for gold: division report, no stale gold", ScreenId::Form7, "NN",
+         "Text4=2|Text3=500|Text1=71|Command2|Text3=abc|Command2",
+         "question|converter|question|converter|report:DivisionByZero", "Text2=59|Text5=|Text3=abc"},
+        {"both prices empty", ScreenId::Form7, "N", "Text1=71|Command1", "question|converter|badPrices",
+         "Text2=62|Text5="},
+        {"wheat with a decimal comma", ScreenId::Form7, "N", "Text4=12,5|Text3=500|Text1=21|Command2",
+         "question|converter", "Text2=9|Text5=11,8125"},
+        {"wheat with a decimal point", ScreenId::Form7, "N", "Text4=12.5|Text3=500|Text1=21|Command2",
+         "question|converter", "Text2=9|Text5=11,8125"},
+        {"age below obligation", ScreenId::Form7, "N", "Text4=2|Text3=500|Text1=5|Command2", "question|converter",
+         "Text2=0|Text5=0"},
+        {"no poor people: rounds emptied", ScreenId::Form7, "N",
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text8=|Command6", "question|converter",
+         "Text9="},
+        {"no gold at hand: rounds emptied", ScreenId::Form7, "N",
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text6=|Command6", "question|converter",
+         "Text9="},
+    };
+    for (const Row &row : rows) {
+        QTest::newRow(row.name) << row.screen << answersFrom(row.answers) << list(row.steps) << list(row.messages)
+                                << list(row.boxes);
+    }
+}
+
+void TestCalculators::sessions()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, boxes);
+
+    ScreenTest app;
+    app.messages.answers = answers;
+    Screen *opened = app.open(screen);
+    Scenario::play(app, opened, steps);
+
+    QCOMPARE(Scenario::messageKeys(app.messages), messages);
+    QString mismatch;
+    QVERIFY2(Scenario::boxesMatch(opened, boxes, &mismatch), qPrintable(mismatch));
+    QVERIFY2(app.messages.answers.isEmpty(), "a scripted answer was not asked for");
+    QVERIFY(!app.screens.hasEnded());
+    QVERIFY(opened->isVisible());
+}
+
+void TestCalculators::englishLocaleReadsAndWritesPoints()
+{
+    QLocale::setDefault(english);
+    ScreenTest app;
+    Screen *prayer = app.open(ScreenId::Form6);
+    Scenario::play(app, prayer, list("Text8=1.5|Text3=400|Text1=70|Command1|Text11=100|Text12=3|Command13"));
+    QString mismatch;
+    QVERIFY2(Scenario::boxesMatch(prayer, list("Text2=61|Text10=869.25|Text14=2.9"), &mismatch), qPrintable(mismatch));
+}
+
+QTEST_MAIN(TestCalculators)
+#include "test_calculators.moc"
