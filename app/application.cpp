@@ -4,6 +4,7 @@
 #include "common/design.h"
 #include "common/icons.h"
 #include "common/qtmessageservice.h"
+#include "common/screen.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,6 +34,7 @@ void setUpApplication(QApplication &app)
     // Screens are only hidden; the program ends through the main menu alone.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    installScreenAccessibility();
     loadQtTurkish(app);
 }
 

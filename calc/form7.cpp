@@ -35,7 +35,7 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     Text3 = addInput({.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
     fitGapAround(Label16, Text3);
-    addLine("Line1", {120, 1440}, {7920, 1440}, 3);
+    addLine({120, 1440}, {7920, 1440}, 3); // Line1
 
     addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
               .font = labelFont});
@@ -50,7 +50,7 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
                           .background = buttonColour, .tab = 4});
     addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {0, 2520, 375, 375}, .font = Fonts::symbol(20.25, true),
-              .foreground = red, .accessibleName = u"İşaret"});
+              .foreground = red, .accessibleName = u"Not işareti"});
     addLabel({.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
               .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red});
 
@@ -70,7 +70,7 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addLabel({.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
               .twips = {0, 5520, 5895, 495}, .font = labelFont});
     addLabel({.name = "Label9(5)", .text = u"▶", .twips = {5640, 5520, 255, 255}, .font = Fonts::symbol(9.75),
-              .accessibleName = u"İşaret"});
+              .accessibleName = u"Sonuç işareti"});
     Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
                        .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});
     applyTabOrder();

@@ -4,9 +4,12 @@
 #include "common/messages.h"
 #include "common/numbers.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -27,6 +30,15 @@ void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
 }
 
 } // namespace
+
+void installScreenAccessibility()
+{
+    QAccessible::installFactory([](const QString &, QObject *object) -> QAccessibleInterface * {
+        if (auto *screen = qobject_cast<Screen *>(object))
+            return new QAccessibleWidget(screen, QAccessible::Window);
+        return nullptr;
+    });
+}
 
 void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -117,41 +129,39 @@ QLabel *Screen::addBar(const ControlSpec &spec)
     return bar;
 }
 
-QWidget *Screen::addLine(const char *name, QPoint fromTwips, QPoint toTwips, int pixels)
+void Screen::addLine(QPoint fromTwips, QPoint toTwips, int pixels)
 {
     const QPoint from(twipsToPixels(fromTwips.x()), twipsToPixels(fromTwips.y()));
     const QPoint to(twipsToPixels(toTwips.x()), twipsToPixels(toTwips.y()));
     const bool horizontal = from.y() == to.y();
-    const QRect area = horizontal ? QRect(qMin(from.x(), to.x()), from.y() - pixels / 2, qAbs(to.x() - from.x()), pixels)
-                                  : QRect(from.x() - pixels / 2, qMin(from.y(), to.y()), pixels, qAbs(to.y() - from.y()));
-    return addLineArea(name, area);
+    m_lines.append(horizontal ? QRect(qMin(from.x(), to.x()), from.y() - pixels / 2, qAbs(to.x() - from.x()), pixels)
+                              : QRect(from.x() - pixels / 2, qMin(from.y(), to.y()), pixels, qAbs(to.y() - from.y())));
 }
 
 void Screen::addEdgeLines(int pixels)
 {
     // Centred on the edges, so half of each line's width lies inside the window.
     const int inside = pixels / 2;
-    const QRect edges[] = {QRect(0, 0, width(), inside), QRect(0, height() - inside, width(), inside),
-                           QRect(0, 0, inside, height()), QRect(width() - inside, 0, inside, height())};
-    for (const QRect &edge : edges)
-        addLineArea("", edge)->lower();
+    m_lines.append({QRect(0, 0, width(), inside), QRect(0, height() - inside, width(), inside),
+                    QRect(0, 0, inside, height()), QRect(width() - inside, 0, inside, height())});
 }
 
-QWidget *Screen::addLineArea(const char *name, const QRect &pixels)
+void Screen::paintEvent(QPaintEvent *event)
 {
-    auto *line = new QWidget(this);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setGeometry(pixels);
-    line->setAutoFillBackground(true);
-    setColour(line, QPalette::Window, lineColour);
-    return line;
+    QWidget::paintEvent(event);
+    if (m_lines.isEmpty())
+        return;
+    QPainter painter(this);
+    for (const QRect &line : std::as_const(m_lines))
+        painter.fillRect(line, fromBgr(lineColour));
 }
 
 QPushButton *Screen::addButton(const ControlSpec &spec)
 {
     auto *button = new QPushButton(spec.text.toString(), this);
     place(button, spec);
-    button->setAutoDefault(false);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     if (spec.background)
         setColour(button, QPalette::Button, *spec.background);
     if (spec.tab < 0)

@@ -62,6 +62,9 @@ private:
     QList<const QLineEdit *> m_written;
 };
 
+// Screens appear to assistive technology as windows (a plain widget would be a "filler").
+void installScreenAccessibility();
+
 // The base of every screen: a fixed-size top-level window built from its design,
 // with the shared return handler and the one guard around calculation handlers.
 class Screen : public QWidget
@@ -86,10 +89,11 @@ protected:
     QLabel *addLabel(const ControlSpec &spec);
     // A black separator bar (its accessibility role says it is only decoration).
     QLabel *addBar(const ControlSpec &spec);
-    // A drawn line of the design, `pixels` wide and centred on the line between two
-    // points in twips; with `name` empty it is only a frame line.
-    QWidget *addLine(const char *name, QPoint fromTwips, QPoint toTwips, int pixels);
-    // Lines along the four edges of the window, drawn under every control.
+    // A line of the design, `pixels` wide and centred on the line between two points
+    // in twips. Lines are painted on the window itself, under every control, and are
+    // not in the accessibility tree: they are only decoration.
+    void addLine(QPoint fromTwips, QPoint toTwips, int pixels);
+    // Lines along the four edges of the window.
     void addEdgeLines(int pixels);
     QPushButton *addButton(const ControlSpec &spec);
     ClickableLineEdit *addInput(const ControlSpec &spec);
@@ -119,13 +123,14 @@ protected:
     MessageService &messages() { return m_messages; }
 
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void place(QWidget *control, const ControlSpec &spec);
-    QWidget *addLineArea(const char *name, const QRect &pixels);
 
     ScreenId m_id;
     Navigator &m_navigator;
     MessageService &m_messages;
     QList<std::pair<int, QWidget *>> m_tabOrder;
+    QList<QRect> m_lines; // in pixels
 };

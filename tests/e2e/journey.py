@@ -55,7 +55,18 @@ def visible_windows():
 
 
 def window(name):
-    return wait_for(f"window '{name}'", lambda: next((w for w in visible_windows() if w.name == name), None))
+    win = wait_for(f"window '{name}'", lambda: next((w for w in visible_windows() if w.name == name), None))
+    check_accessible(win)
+    return win
+
+
+def check_accessible(win):
+    """What a screen reader meets: a frame, and a name for every box and button."""
+    if win.getRoleName() != "frame":
+        raise JourneyFailure(f"'{win.name}' is a {win.getRoleName()}, not a frame")
+    for node in descendants(win):
+        if node.getRoleName() in ("text", "push button") and not node.name.strip():
+            raise JourneyFailure(f"a {node.getRoleName()} without a name in '{win.name}'")
 
 
 def descendants(node):

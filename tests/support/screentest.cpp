@@ -14,9 +14,11 @@ Screen *ScreenTest::open(ScreenId id)
 {
     Screen *notice = screens.existing(ScreenId::Form2);
     if (notice->isVisible())
-        notice->Command39_Click();
-    screens.showScreen(id);
-    screens.hideScreen(ScreenId::Form5);
+        notice->Command39_Click(); // the way to the main menu
+    if (id != ScreenId::Form5) {
+        screens.showScreen(id);
+        screens.hideScreen(ScreenId::Form5);
+    }
     return screens.screen(id);
 }
 

@@ -20,7 +20,8 @@ public:
     ScriptedMessages messages;
     ScreenRegistry screens{messages};
 
-    // Opens a screen as the main menu would and returns it.
+    // Leaves the startup notice for the main menu, opens a screen from there as the
+    // menu would, and returns it.
     Screen *open(ScreenId id);
 
     // Replaces what a box holds with `text`, typed key by key.
