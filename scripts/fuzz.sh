@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs each fuzz target of the number helpers for SECONDS (default 20) with clang's
+# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+#   scripts/fuzz.sh 600     ten minutes each
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+
+bash scripts/install-deps.sh
+for package in clang libclang-rt-14-dev; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" && continue
+    sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends clang libclang-rt-14-dev
+    break
+done
+
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKARVELA_FUZZ=ON -DKARVELA_BUILD_TESTS=OFF -DKARVELA_WERROR=ON
+cmake --build build-fuzz --target fuzz_val fuzz_cdbl fuzz_format
+
+for target in fuzz_val fuzz_cdbl fuzz_format; do
+    corpus=build-fuzz/corpus/$target
+    mkdir -p "$corpus"
+    seeds=fuzz/seeds
+    [ "$target" = fuzz_format ] && seeds=""
+    echo "== $target for ${seconds}s"
+    status=0
+    ./build-fuzz/fuzz/$target -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        -artifact_prefix=build-fuzz/ "$corpus" $seeds > "build-fuzz/$target.log" 2>&1 || status=$?
+    grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY|Test unit written" "build-fuzz/$target.log" || true
+    [ "$status" -eq 0 ] || { echo "$target failed (status $status), see build-fuzz/$target.log"; exit 1; }
+done
+echo "fuzzing clean"

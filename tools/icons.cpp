@@ -1,0 +1,41 @@
+// Writes the application icon as the files a desktop needs: square PNGs for the
+// hicolor theme and a Windows .ico, all drawn by the program's own icon code.
+
+#include "common/icons.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace {
+
+// The designed icon is 594 × 590; icon themes want squares.
+QImage squareIcon(int size)
+{
+    const QImage source = applicationIconImage().convertToFormat(QImage::Format_ARGB32);
+    QImage square(size, size, QImage::Format_ARGB32);
+    square.fill(Qt::transparent);
+    QPainter painter(&square);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage scaled = source.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage((size - scaled.width()) / 2, (size - scaled.height()) / 2, scaled);
+    return square;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QDir().mkpath(folder.path());
+
+    bool ok = true;
+    for (int size : {16, 32, 48, 64, 128, 256, 512})
+        ok &= squareIcon(size).save(folder.filePath(QStringLiteral("karvela-%1.png").arg(size)));
+    // The .ico holds the designed picture itself, for the Windows executable.
+    if (QImageWriter::supportedImageFormats().contains("ico"))
+        ok &= squareIcon(256).save(folder.filePath(QStringLiteral("karvela.ico")));
+    return ok ? 0 : 1;
+}
