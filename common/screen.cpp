@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -173,6 +174,8 @@ ClickableLineEdit *Screen::addInput(const ControlSpec &spec)
 {
     auto *input = new ClickableLineEdit(this);
     place(input, spec);
+    // Nothing limits what can be typed; Qt would otherwise cut a long paste at 32767 characters.
+    input->setMaxLength(std::numeric_limits<int>::max());
     input->setAlignment(spec.align);
     if (spec.background)
         setColour(input, QPalette::Base, *spec.background);

@@ -1,0 +1,190 @@
+#include "common/numbers.h"
+#include "support/scenario.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+// Answers Yes or No at random, from the monkey's own seeded generator.
+class RandomMessages : public MessageService
+{
+public:
+    explicit RandomMessages(std::mt19937 &random) : m_random(random) {}
+
+    MessageAnswer show(const MessageBoxRequest &request) override
+    {
+        shown.append(request);
+        if (request.buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        return m_random() % 2 ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+
+    QList<MessageBoxRequest> shown;
+
+private:
+    std::mt19937 &m_random;
+};
+
+QStringList hostileTexts()
+{
+    return {QString(), QStringLiteral(" "), QStringLiteral("abc"), QStringLiteral("1.25"), QStringLiteral("12,5"),
+            QStringLiteral("-0"), QStringLiteral("1e308"), QStringLiteral("1e309"), QStringLiteral("nan"),
+            QStringLiteral("inf"), QString(100000, u'9'), QStringLiteral("ığüşöçİ"), QStringLiteral("١٢٣"),
+            QStringLiteral("\u200F12"), QStringLiteral("12") + QChar(u'\0') + QStringLiteral("34"),
+            // Ordinary figures too, so that the monkey also reaches the results.
+            QStringLiteral("71"), QStringLiteral("400"), QStringLiteral("1"), QStringLiteral("2"),
+            QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("9"), QStringLiteral("0,5"),
+            QStringLiteral("1.250"), QStringLiteral("1e-300")};
+}
+
+quint32 seedFromEnvironment()
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("KARVELA_MONKEY_SEED").toUInt(&ok);
+    return ok ? seed : 20261208u;
+}
+
+int eventsFromEnvironment()
+{
+    bool ok = false;
+    const int events = qEnvironmentVariableIntValue("KARVELA_MONKEY_EVENTS", &ok);
+    return ok ? events : 20000;
+}
+
+} // namespace
+
+// Random use of every screen with hostile input; after each event the program
+// must still be running, every result box must hold nothing or a number in the
+// locale's form, every input box what was typed into it, and every message box
+// one of the program's own.
+class TestMonkey : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomUse();
+
+private:
+    QString check(const ScreenRegistry &screens, const RandomMessages &messages, qsizetype &messagesChecked) const;
+
+    QHash<const QLineEdit *, QString> m_typed;
+};
+
+QString TestMonkey::check(const ScreenRegistry &screens, const RandomMessages &messages,
+                          qsizetype &messagesChecked) const
+{
+    static const QRegularExpression localeNumber(QStringLiteral("^-?\\d+(,\\d+)?(E[+-]\\d+)?$"));
+    if (screens.hasEnded())
+        return QStringLiteral("the program ended");
+
+    bool anyVisible = false;
+    for (int i = 0; i < screenCount; ++i) {
+        const Screen *screen = screens.existing(static_cast<ScreenId>(i));
+        if (!screen)
+            continue;
+        anyVisible |= screen->isVisible();
+        const QList<QLineEdit *> boxes = screen->findChildren<QLineEdit *>();
+        for (const QLineEdit *box : boxes) {
+            const QString where =
+                QString::fromLatin1(screen->metaObject()->className()) + QStringLiteral("::") + box->objectName();
+            if (!box->isReadOnly()) {
+                if (box->text() != m_typed.value(box))
+                    return where + QStringLiteral(" lost what was typed into it");
+                continue;
+            }
+            if (box->text().isEmpty())
+                continue;
+            if (!localeNumber.match(box->text()).hasMatch())
+                return where + QStringLiteral(" shows \"%1\"").arg(box->text());
+            try {
+                CDbl(box->text());
+            } catch (const CalculationError &) {
+                return where + QStringLiteral(" shows \"%1\", which does not read back").arg(box->text());
+            }
+        }
+    }
+    if (!anyVisible)
+        return QStringLiteral("no screen is visible");
+
+    ScriptedMessages recent;
+    recent.shown = messages.shown.mid(messagesChecked);
+    messagesChecked = messages.shown.size();
+    const QStringList keys = Scenario::messageKeys(recent);
+    if (const qsizetype unknown = keys.indexOf(QStringLiteral("?")); unknown >= 0)
+        return QStringLiteral("a message box that is not the program's own: ") + recent.shown.at(unknown).text;
+    return {};
+}
+
+void TestMonkey::randomUse()
+{
+    QLocale::setDefault(turkish);
+    const quint32 seed = seedFromEnvironment();
+    const int events = eventsFromEnvironment();
+    std::mt19937 random(seed);
+    RandomMessages messages(random);
+
+    ScreenRegistry screens(messages);
+    screens.start();
+
+    const QStringList texts = hostileTexts();
+    QStringList done;
+    qsizetype messagesChecked = 0;
+    for (int event = 0; event < events; ++event) {
+        QList<QPushButton *> buttons;
+        QList<QLineEdit *> inputs;
+        for (int i = 0; i < screenCount; ++i) {
+            Screen *screen = screens.existing(static_cast<ScreenId>(i));
+            if (!screen || !screen->isVisible())
+                continue;
+            for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+                if (button->objectName() != u"Command4") // "X" would end the program
+                    buttons.append(button);
+            }
+            for (QLineEdit *box : screen->findChildren<QLineEdit *>()) {
+                if (!box->isReadOnly())
+                    inputs.append(box);
+            }
+        }
+
+        const QString screenName = QString::fromLatin1(
+            (buttons.isEmpty() ? nullptr : buttons.first()->window())->metaObject()->className());
+        const auto kind = random() % 3;
+        if (kind == 0 || inputs.isEmpty()) {
+            QPushButton *button = buttons.at(qsizetype(random() % buttons.size()));
+            done.append(QStringLiteral("%1: click %2::%3").arg(event).arg(screenName, button->objectName()));
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else if (kind == 1) {
+            QLineEdit *box = inputs.at(qsizetype(random() % inputs.size()));
+            done.append(QStringLiteral("%1: click into %2::%3").arg(event).arg(screenName, box->objectName()));
+            QTest::mouseClick(box, Qt::LeftButton);
+        } else {
+            QLineEdit *box = inputs.at(qsizetype(random() % inputs.size()));
+            const QString text = texts.at(qsizetype(random() % texts.size()));
+            done.append(QStringLiteral("%1: type \"%2\" into %3::%4")
+                            .arg(event)
+                            .arg(text.size() > 20 ? text.left(10) + QStringLiteral("…(%1)").arg(text.size()) : text,
+                                 screenName, box->objectName()));
+            box->selectAll();
+            box->insert(text); // as a paste would: one edit, whatever the characters
+            m_typed[box] = text;
+        }
+
+        const QString failure = check(screens, messages, messagesChecked);
+        if (!failure.isEmpty()) {
+            qWarning("monkey seed %u: %s after event %d", seed, qPrintable(failure), event);
+            qWarning("replay with KARVELA_MONKEY_SEED=%u KARVELA_MONKEY_EVENTS=%d; the last events:", seed, event + 1);
+            for (const QString &line : done.mid(qMax<qsizetype>(0, done.size() - 30)))
+                qWarning("  %s", qPrintable(line));
+            QFAIL(qPrintable(failure));
+        }
+    }
+    qInfo("monkey seed %u: %d events, %lld message boxes", seed, events, static_cast<long long>(messages.shown.size()));
+}
+
+QTEST_MAIN(TestMonkey)
+#include "test_monkey.moc"
