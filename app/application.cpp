@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/screenregistry.h"
+#include "app/startupprobe.h"
 #include "common/design.h"
 #include "common/icons.h"
 #include "common/qtmessageservice.h"
@@ -45,6 +46,7 @@ int runKarvela(int argc, char **argv)
 
     QtMessageService messages;
     ScreenRegistry screens(messages);
+    installStartupProbe();
     screens.start();
     return QApplication::exec();
 }
