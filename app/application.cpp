@@ -3,7 +3,6 @@
 #include "app/screenregistry.h"
 #include "app/startupprobe.h"
 #include "common/design.h"
-#include "common/icons.h"
 #include "common/qtmessageservice.h"
 #include "common/screen.h"
 
@@ -31,7 +30,9 @@ void setUpApplication(QApplication &app)
     QApplication::setDesktopFileName(QStringLiteral("karvela"));
     // Fusion draws a button in its palette's colour on every platform, as the design's coloured buttons need.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(applicationIcon());
+    // No application-wide window icon: each screen carries its own (the main menu the
+    // application icon), and decoding the large icon before the first window is shown
+    // would cost start-up time for nothing.
     // Screens are only hidden; the program ends through the main menu alone.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();

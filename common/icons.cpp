@@ -1,5 +1,6 @@
 #include "common/icons.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -78,7 +79,10 @@ QImage applicationIconImage()
 
 QIcon applicationIcon()
 {
-    static const QIcon icon(QPixmap::fromImage(applicationIconImage()));
+    // The executable carries the icon drawn at build time; elsewhere (tests, tools) it is drawn now.
+    static const QIcon icon = QFile::exists(QStringLiteral(":/icons/karvela.png"))
+                                  ? QIcon(QStringLiteral(":/icons/karvela.png"))
+                                  : QIcon(QPixmap::fromImage(applicationIconImage()));
     return icon;
 }
 
