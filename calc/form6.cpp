@@ -28,16 +28,14 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addLabel({.name = "Label3(3)", .text = u"NAMAZ İSKATI", .twips = {240, 240, 8415, 495}, .font = titleFont,
               .align = Qt::AlignHCenter});
     addBar({.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black});
-    QLabel *Label13 = addLabel({.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 840, 4695, 375},
-              .font = labelFont});
     Text8 = addInput({.name = "Text8", .twips = {2520, 840, 975, 285}, .font = priceFont, .tab = 20,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
-    fitGapAround(Label13, Text8);
-    QLabel *Label16 = addLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
-              .twips = {120, 1200, 4815, 375}, .font = labelFont});
+    addGapLabel({.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 840, 4695, 375},
+              .font = labelFont}, Text8);
     Text3 = addInput({.name = "Text3", .twips = {2520, 1200, 975, 285}, .font = priceFont, .tab = 25,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
-    fitGapAround(Label16, Text3);
+    addGapLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+              .twips = {120, 1200, 4815, 375}, .font = labelFont}, Text3);
     addBar({.name = "Label4", .twips = {120, 1560, 8055, 45}, .background = black});
 
     addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {120, 1680, 3855, 375},

@@ -25,16 +25,14 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addLabel({.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
               .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter});
     addReturnButton({6600, 0, 1455, 495}, 18);
-    QLabel *Label4 = addLabel({.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 600, 4695, 375},
-              .font = labelFont});
     Text4 = addInput({.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
-    fitGapAround(Label4, Text4);
-    QLabel *Label16 = addLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...", .twips = {120, 960, 4815, 375},
-              .font = labelFont});
+    addGapLabel({.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 600, 4695, 375},
+              .font = labelFont}, Text4);
     Text3 = addInput({.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
-    fitGapAround(Label16, Text3);
+    addGapLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...", .twips = {120, 960, 4815, 375},
+              .font = labelFont}, Text3);
     addLine({120, 1440}, {7920, 1440}, 3); // Line1
 
     addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},

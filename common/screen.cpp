@@ -15,13 +15,14 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr quint32 returnButtonColour = 0x00FFC0C0;
 constexpr quint32 lineColour = 0x00000000;
+// Marks a bar that only separates parts of a screen, for assistive technology.
+constexpr const char *separatorProperty = "karvelaSeparator";
 
 void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
 {
@@ -37,6 +38,8 @@ void installScreenAccessibility()
     QAccessible::installFactory([](const QString &, QObject *object) -> QAccessibleInterface * {
         if (auto *screen = qobject_cast<Screen *>(object))
             return new QAccessibleWidget(screen, QAccessible::Window);
+        if (object && object->isWidgetType() && object->property(separatorProperty).toBool())
+            return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
         return nullptr;
     });
 }
@@ -46,6 +49,25 @@ void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+GapLabel::GapLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
+
+void GapLabel::paintEvent(QPaintEvent *event)
+{
+    static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
+    const QRegularExpressionMatch gap = blankRun.match(text());
+    if (!gap.hasMatch()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect area = contentsRect();
+    const int natural = fontMetrics().horizontalAdvance(text().left(gap.capturedEnd()));
+    const QRect after = area.adjusted(qMax(natural, m_resumeAt), 0, 0, 0);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, text().left(gap.capturedStart()));
+    painter.drawText(after, Qt::AlignLeft | Qt::AlignTop, text().mid(gap.capturedEnd()));
 }
 
 void Calculation::write(QLineEdit *box, double value)
@@ -104,7 +126,11 @@ void Screen::place(QWidget *control, const ControlSpec &spec)
 
 QLabel *Screen::addLabel(const ControlSpec &spec)
 {
-    auto *label = new QLabel(spec.text.toString(), this);
+    return setUpLabel(new QLabel(spec.text.toString(), this), spec);
+}
+
+QLabel *Screen::setUpLabel(QLabel *label, const ControlSpec &spec)
+{
     place(label, spec);
     const bool vertical = spec.align & Qt::AlignVertical_Mask;
     label->setAlignment(vertical ? spec.align : spec.align | Qt::AlignTop);
@@ -125,8 +151,7 @@ QLabel *Screen::addLabel(const ControlSpec &spec)
 QLabel *Screen::addBar(const ControlSpec &spec)
 {
     QLabel *bar = addLabel(spec);
-    bar->setAccessibleName(QString());
-    bar->setAccessibleDescription(QString());
+    bar->setProperty(separatorProperty, true);
     return bar;
 }
 
@@ -214,26 +239,12 @@ QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
     return button;
 }
 
-void Screen::fitGapAround(QLabel *label, const QWidget *box)
+QLabel *Screen::addGapLabel(const ControlSpec &spec, const QWidget *box)
 {
-    static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
-    const QString text = label->text();
-    const QRegularExpressionMatch gap = blankRun.match(text);
-    if (!gap.hasMatch())
-        return;
-
-    const QString beforeText = text.left(gap.capturedEnd());
-    QFont font = label->font();
-    const auto advance = [&](qreal spacing) {
-        font.setWordSpacing(spacing);
-        return QFontMetricsF(font).horizontalAdvance(beforeText);
-    };
-    const qreal before = advance(0);
-    // How far one pixel of word spacing moves the text: Qt spaces words, not blanks.
-    const qreal perPixel = advance(1) - before;
-    const qreal wanted = box->geometry().right() + 1 + twipsToPixels(60) - label->x() - label->contentsRect().left();
-    font.setWordSpacing(before < wanted && perPixel > 0 ? std::ceil((wanted - before) / perPixel) : 0);
-    label->setFont(font);
+    auto *label = new GapLabel(spec.text.toString(), this);
+    setUpLabel(label, spec);
+    label->setResumeAt(box->geometry().right() + 1 + twipsToPixels(60) - label->x());
+    return label;
 }
 
 void Screen::applyTabOrder()

@@ -3,6 +3,7 @@
 #include "common/design.h"
 #include "common/navigator.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QWidget>
@@ -12,7 +13,6 @@
 #include <optional>
 
 class MessageService;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -45,6 +45,24 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// A label whose run of blanks is the place of a box. It keeps its designed text,
+// for screen readers too, but draws the words after the run just past the box,
+// whatever the width of a blank in the face that stands in for the designed one.
+class GapLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    GapLabel(const QString &text, QWidget *parent);
+    // Where the words after the run may start at the earliest, in this label's pixels.
+    void setResumeAt(int x) { m_resumeAt = x; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_resumeAt = 0;
+};
+
 // One run of a calculation handler. It remembers which result boxes the run has
 // written and whether the resume-at-end recovery is armed.
 class Calculation
@@ -62,7 +80,8 @@ private:
     QList<const QLineEdit *> m_written;
 };
 
-// Screens appear to assistive technology as windows (a plain widget would be a "filler").
+// Screens appear to assistive technology as windows (a plain widget would be a
+// "filler"), and the black bars between their parts as separators.
 void installScreenAccessibility();
 
 // The base of every screen: a fixed-size top-level window built from its design,
@@ -87,7 +106,7 @@ protected:
 
     // Labels wrap their text within their width, as designed labels do.
     QLabel *addLabel(const ControlSpec &spec);
-    // A black separator bar (its accessibility role says it is only decoration).
+    // A black bar between parts of a screen; assistive technology sees a separator.
     QLabel *addBar(const ControlSpec &spec);
     // A line of the design, `pixels` wide and centred on the line between two points
     // in twips. Lines are painted on the window itself, under every control, and are
@@ -102,10 +121,8 @@ protected:
     QPlainTextEdit *addTextArea(const ControlSpec &spec);
     // The return button with its designed look, connected to Command39_Click.
     QPushButton *addReturnButton(const QRect &twips, int tab);
-    // A label whose run of blanks is the place of a box ("Bugün 1 kg buğday      TL dir..."):
-    // widens its blanks so that the text after the run starts just past the box,
-    // whatever the width of a blank in the font that stands in for the designed one.
-    static void fitGapAround(QLabel *label, const QWidget *box);
+    // A label whose run of blanks is the place of `box` ("Bugün 1 kg buğday      TL dir...").
+    QLabel *addGapLabel(const ControlSpec &spec, const QWidget *box);
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
@@ -127,6 +144,7 @@ protected:
 
 private:
     void place(QWidget *control, const ControlSpec &spec);
+    QLabel *setUpLabel(QLabel *label, const ControlSpec &spec);
 
     ScreenId m_id;
     Navigator &m_navigator;
