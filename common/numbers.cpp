@@ -47,8 +47,11 @@ bool isTooLarge(std::string_view number)
         const bool negative = !digits.empty() && digits.front() == '-';
         if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
             digits.remove_prefix(1);
+        // Any exponent beyond this decides alone, whatever the digits before it.
+        constexpr long long decisive = 1'000'000'000'000;
         if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
-            exponent = std::numeric_limits<long long>::max() / 2;
+            exponent = decisive;
+        exponent = std::min(exponent, decisive);
         if (negative)
             exponent = -exponent;
     }

@@ -68,6 +68,9 @@ void TestNumbers::val_data()
         {"tiny with leading zeros is zero", english, "0.0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000001", 0},
         {"large mantissa, negative exponent", english, "100000e-400", 0},
         {"small mantissa, huge exponent", english, "0.001e400", max},
+        {"exponent at the end of long long", english, "22e9223372036854775807", max},
+        {"exponent past long long", english, "1e99999999999999999999", max},
+        {"negative exponent past long long", english, "1e-99999999999999999999", 0},
         {"arabic-indic digits are not read", english, "\xd9\xa3", 0},
     };
     for (const Row &row : rows)
