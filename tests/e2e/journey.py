@@ -187,6 +187,12 @@ def journey(binary):
     expect_box(fasting, "Oruç iskatı için yapılması gereken devir sayısı", "1,2")
     click(control(fasting, "push button", "Ana Menü"))
 
+    # Every guidance screen opens and returns; its frame and names are checked on the way.
+    for button, caption in (("Karvela Nasıl Yapılır?", "Karvela Nasıl Yapılır?"),
+                            ("Zekât, Kurban ve Sadaka-ı Fıtr İskatı", "Zekât, Kurban ve Sadaka-ı Fıtr İskatı")):
+        click(control(window("KARVELA HESAPLAMA PROGRAMI"), "push button", button))
+        click(control(window(caption), "push button", "Ana Menü"))
+
     menu = window("KARVELA HESAPLAMA PROGRAMI")
     click(control(menu, "push button", "Kul ve Hayvan Hakları İskatı"))
     rights = window("KUL VE HAYVAN HAKLARI")
