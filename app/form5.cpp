@@ -8,8 +8,8 @@ Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     setupWindow(u"KARVELA HESAPLAMA PROGRAMI", {7230, 5580}, 0x00F4B735, WindowIcon::Application,
                 WindowButtons::MinimiseAndClose);
 
-    const FontSpec large = Fonts::sansSerif(12, true);
-    const FontSpec medium = Fonts::sansSerif(9.75, true);
+    const DesignedFont large = Fonts::sansSerif(12, true);
+    const DesignedFont medium = Fonts::sansSerif(9.75, true);
     Command4 = addButton({.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
                           .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"});
     Label1 = addLabel({.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},

@@ -13,9 +13,9 @@ constexpr quint32 buttonColour = 0x008080FF;
 constexpr quint32 resultGrey = 0x00E0E0E0;
 constexpr quint32 black = 0x00000000;
 constexpr quint32 blue = 0x00FF0000;
-constexpr FontSpec labelFont = Fonts::sansSerif(12, true);
-constexpr FontSpec titleFont = Fonts::sansSerif(18, true, true);
-constexpr FontSpec priceFont = Fonts::sansSerif(9.75, true);
+constexpr DesignedFont labelFont = Fonts::sansSerif(12, true);
+constexpr DesignedFont titleFont = Fonts::sansSerif(18, true, true);
+constexpr DesignedFont priceFont = Fonts::sansSerif(9.75, true);
 
 } // namespace
 

@@ -13,8 +13,8 @@ constexpr quint32 buttonColour = 0x00FFFFC0;
 constexpr quint32 resultGrey = 0x00C0C0C0;
 constexpr quint32 greyText = 0x00808080;
 constexpr quint32 red = 0x000000FF;
-constexpr FontSpec labelFont = Fonts::sansSerif(12, true);
-constexpr FontSpec boxFont = Fonts::sansSerif(9.75, true);
+constexpr DesignedFont labelFont = Fonts::sansSerif(12, true);
+constexpr DesignedFont boxFont = Fonts::sansSerif(9.75, true);
 
 } // namespace
 

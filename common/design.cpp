@@ -40,12 +40,12 @@ QColor fromBgr(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-QFont makeFont(const FontSpec &spec)
+QFont makeFont(const DesignedFont &design)
 {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(design.family));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setUnderline(design.underline);
     return font;
 }
 

@@ -18,7 +18,7 @@ QColor fromBgr(quint32 bgr);
 
 // A font as the design names it; the family is mapped to an installed face by
 // installFontSubstitutes().
-struct FontSpec
+struct DesignedFont
 {
     const char *family = "MS Sans Serif";
     double points = 8.25;
@@ -26,7 +26,7 @@ struct FontSpec
     bool underline = false;
 };
 
-QFont makeFont(const FontSpec &spec);
+QFont makeFont(const DesignedFont &design);
 
 // Maps the designed Windows faces onto faces a Linux desktop has, metric-compatible
 // where one exists.
@@ -34,16 +34,16 @@ void installFontSubstitutes();
 
 // The designed faces, by name.
 namespace Fonts {
-inline constexpr FontSpec sansSerif(double points, bool bold = false, bool underline = false)
+inline constexpr DesignedFont sansSerif(double points, bool bold = false, bool underline = false)
 {
     return {"MS Sans Serif", points, bold, underline};
 }
-inline constexpr FontSpec arial(double points, bool bold = false)
+inline constexpr DesignedFont arial(double points, bool bold = false)
 {
     return {"Arial", points, bold, false};
 }
 // The pointing symbols of the design (Wingdings); they are drawn as Unicode arrows.
-inline constexpr FontSpec symbol(double points, bool bold = false)
+inline constexpr DesignedFont symbol(double points, bool bold = false)
 {
     return {"Karvela Symbols", points, bold, false};
 }

@@ -113,44 +113,44 @@ void Screen::setupWindow(QStringView caption, QSize clientTwips, quint32 backgro
     }
 }
 
-void Screen::place(QWidget *control, const ControlSpec &spec)
+void Screen::place(QWidget *control, const DesignedControl &design)
 {
-    control->setObjectName(QString::fromLatin1(spec.name));
-    control->setGeometry(twipsToPixels(spec.twips));
-    control->setFont(makeFont(spec.font));
-    if (!spec.accessibleName.isEmpty())
-        control->setAccessibleName(spec.accessibleName.toString());
-    if (spec.tab >= 0)
-        m_tabOrder.append({spec.tab, control});
+    control->setObjectName(QString::fromLatin1(design.name));
+    control->setGeometry(twipsToPixels(design.twips));
+    control->setFont(makeFont(design.font));
+    if (!design.accessibleName.isEmpty())
+        control->setAccessibleName(design.accessibleName.toString());
+    if (design.tab >= 0)
+        m_tabOrder.append({design.tab, control});
 }
 
-QLabel *Screen::addLabel(const ControlSpec &spec)
+QLabel *Screen::addLabel(const DesignedControl &design)
 {
-    return setUpLabel(new QLabel(spec.text.toString(), this), spec);
+    return setUpLabel(new QLabel(design.text.toString(), this), design);
 }
 
-QLabel *Screen::setUpLabel(QLabel *label, const ControlSpec &spec)
+QLabel *Screen::setUpLabel(QLabel *label, const DesignedControl &design)
 {
-    place(label, spec);
-    const bool vertical = spec.align & Qt::AlignVertical_Mask;
-    label->setAlignment(vertical ? spec.align : spec.align | Qt::AlignTop);
+    place(label, design);
+    const bool vertical = design.align & Qt::AlignVertical_Mask;
+    label->setAlignment(vertical ? design.align : design.align | Qt::AlignTop);
     label->setWordWrap(true);
     // The designed texts are plain; a stray '<' must never turn into markup.
     label->setTextFormat(Qt::PlainText);
     // Labels are painted on the window itself, under every box and button.
     label->lower();
-    if (spec.foreground)
-        setColour(label, QPalette::WindowText, *spec.foreground);
-    if (spec.background) {
+    if (design.foreground)
+        setColour(label, QPalette::WindowText, *design.foreground);
+    if (design.background) {
         label->setAutoFillBackground(true);
-        setColour(label, QPalette::Window, *spec.background);
+        setColour(label, QPalette::Window, *design.background);
     }
     return label;
 }
 
-QLabel *Screen::addBar(const ControlSpec &spec)
+QLabel *Screen::addBar(const DesignedControl &design)
 {
-    QLabel *bar = addLabel(spec);
+    QLabel *bar = addLabel(design);
     bar->setProperty(separatorProperty, true);
     return bar;
 }
@@ -182,48 +182,48 @@ void Screen::paintEvent(QPaintEvent *event)
         painter.fillRect(line, fromBgr(lineColour));
 }
 
-QPushButton *Screen::addButton(const ControlSpec &spec)
+QPushButton *Screen::addButton(const DesignedControl &design)
 {
-    auto *button = new QPushButton(spec.text.toString(), this);
-    place(button, spec);
+    auto *button = new QPushButton(design.text.toString(), this);
+    place(button, design);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
-    if (spec.background)
-        setColour(button, QPalette::Button, *spec.background);
-    if (spec.tab < 0)
+    if (design.background)
+        setColour(button, QPalette::Button, *design.background);
+    if (design.tab < 0)
         button->setFocusPolicy(Qt::ClickFocus);
     return button;
 }
 
-ClickableLineEdit *Screen::addInput(const ControlSpec &spec)
+ClickableLineEdit *Screen::addInput(const DesignedControl &design)
 {
     auto *input = new ClickableLineEdit(this);
-    place(input, spec);
+    place(input, design);
     // Nothing limits what can be typed; Qt would otherwise cut a long paste at 32767 characters.
     input->setMaxLength(std::numeric_limits<int>::max());
-    input->setAlignment(spec.align);
-    if (spec.background)
-        setColour(input, QPalette::Base, *spec.background);
+    input->setAlignment(design.align);
+    if (design.background)
+        setColour(input, QPalette::Base, *design.background);
     return input;
 }
 
-QLineEdit *Screen::addResult(const ControlSpec &spec)
+QLineEdit *Screen::addResult(const DesignedControl &design)
 {
-    QLineEdit *result = addInput(spec);
+    QLineEdit *result = addInput(design);
     result->setReadOnly(true);
     result->setFocusPolicy(Qt::ClickFocus);
-    if (spec.foreground)
-        setColour(result, QPalette::Text, *spec.foreground);
+    if (design.foreground)
+        setColour(result, QPalette::Text, *design.foreground);
     return result;
 }
 
-QPlainTextEdit *Screen::addTextArea(const ControlSpec &spec)
+QPlainTextEdit *Screen::addTextArea(const DesignedControl &design)
 {
-    auto *area = new QPlainTextEdit(spec.text.toString(), this);
-    place(area, spec);
+    auto *area = new QPlainTextEdit(design.text.toString(), this);
+    place(area, design);
     area->setTabChangesFocus(true);
-    if (spec.background)
-        setColour(area, QPalette::Base, *spec.background);
+    if (design.background)
+        setColour(area, QPalette::Base, *design.background);
     return area;
 }
 
@@ -239,10 +239,10 @@ QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
     return button;
 }
 
-QLabel *Screen::addGapLabel(const ControlSpec &spec, const QWidget *box)
+QLabel *Screen::addGapLabel(const DesignedControl &design, const QWidget *box)
 {
-    auto *label = new GapLabel(spec.text.toString(), this);
-    setUpLabel(label, spec);
+    auto *label = new GapLabel(design.text.toString(), this);
+    setUpLabel(label, design);
     label->setResumeAt(box->geometry().right() + 1 + twipsToPixels(60) - label->x());
     return label;
 }

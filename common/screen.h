@@ -18,12 +18,12 @@ class QPushButton;
 
 // One control as the design gives it: its designer name, text, rectangle in twips,
 // font, colours and place in the tab order.
-struct ControlSpec
+struct DesignedControl
 {
     const char *name = "";
     QStringView text = {};
     QRect twips = {};
-    FontSpec font = {};
+    DesignedFont font = {};
     std::optional<quint32> background = std::nullopt; // none: the screen's colour shows through
     std::optional<quint32> foreground = std::nullopt;
     int tab = -1; // -1: not in the designed tab order
@@ -105,24 +105,24 @@ protected:
                      WindowButtons buttons = WindowButtons::CloseOnly);
 
     // Labels wrap their text within their width, as designed labels do.
-    QLabel *addLabel(const ControlSpec &spec);
+    QLabel *addLabel(const DesignedControl &design);
     // A black bar between parts of a screen; assistive technology sees a separator.
-    QLabel *addBar(const ControlSpec &spec);
+    QLabel *addBar(const DesignedControl &design);
     // A line of the design, `pixels` wide and centred on the line between two points
     // in twips. Lines are painted on the window itself, under every control, and are
     // not in the accessibility tree: they are only decoration.
     void addLine(QPoint fromTwips, QPoint toTwips, int pixels);
     // Lines along the four edges of the window.
     void addEdgeLines(int pixels);
-    QPushButton *addButton(const ControlSpec &spec);
-    ClickableLineEdit *addInput(const ControlSpec &spec);
+    QPushButton *addButton(const DesignedControl &design);
+    ClickableLineEdit *addInput(const DesignedControl &design);
     // A box that shows a result: read-only and out of the tab order.
-    QLineEdit *addResult(const ControlSpec &spec);
-    QPlainTextEdit *addTextArea(const ControlSpec &spec);
+    QLineEdit *addResult(const DesignedControl &design);
+    QPlainTextEdit *addTextArea(const DesignedControl &design);
     // The return button with its designed look, connected to Command39_Click.
     QPushButton *addReturnButton(const QRect &twips, int tab);
     // A label whose run of blanks is the place of `box` ("Bugün 1 kg buğday      TL dir...").
-    QLabel *addGapLabel(const ControlSpec &spec, const QWidget *box);
+    QLabel *addGapLabel(const DesignedControl &design, const QWidget *box);
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
@@ -143,8 +143,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void place(QWidget *control, const ControlSpec &spec);
-    QLabel *setUpLabel(QLabel *label, const ControlSpec &spec);
+    void place(QWidget *control, const DesignedControl &design);
+    QLabel *setUpLabel(QLabel *label, const DesignedControl &design);
 
     ScreenId m_id;
     Navigator &m_navigator;

@@ -15,7 +15,6 @@ private slots:
     void converts();
     void badAgeReportsAndEmptiesResult_data();
     void badAgeReportsAndEmptiesResult();
-    void opensAtDesignedPosition();
 };
 
 void TestHijri::converts_data()
@@ -87,13 +86,6 @@ void TestHijri::badAgeReportsAndEmptiesResult()
     QCOMPARE(text1->text(), age);
     QVERIFY(!app.screens.hasEnded());
     QVERIFY(form8->isVisible());
-}
-
-void TestHijri::opensAtDesignedPosition()
-{
-    ScreenTest app;
-    Screen *form8 = app.open(ScreenId::Form8);
-    QCOMPARE(form8->pos(), QPoint(twipsToPixels(6750), twipsToPixels(4935)));
 }
 
 QTEST_MAIN(TestHijri)
