@@ -30,24 +30,28 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addBar({.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black});
     Text8 = addInput({.name = "Text8", .twips = {2520, 840, 975, 285}, .font = priceFont, .tab = 20,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
-    addGapLabel({.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 840, 4695, 375},
-              .font = labelFont}, Text8);
+    addBoxLabel({.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...",
+                 .twips = {120, 840, 4695, 375}, .font = labelFont},
+                Text8);
     Text3 = addInput({.name = "Text3", .twips = {2520, 1200, 975, 285}, .font = priceFont, .tab = 25,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
-    addGapLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
-              .twips = {120, 1200, 4815, 375}, .font = labelFont}, Text3);
+    addBoxLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+                 .twips = {120, 1200, 4815, 375}, .font = labelFont},
+                Text3);
     addBar({.name = "Label4", .twips = {120, 1560, 8055, 45}, .background = black});
 
-    addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {120, 1680, 3855, 375},
-              .font = labelFont});
     Text1 = addInput({.name = "Text1", .twips = {3720, 1680, 2775, 375}, .tab = 1,
                       .accessibleName = u"Vefat edenin yaşı"});
+    addBoxLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {120, 1680, 3855, 375},
+                 .font = labelFont},
+                Text1);
     Command2 = addButton({.name = "Command2", .text = u"Erkek", .twips = {6600, 1680, 1575, 375}, .font = priceFont,
                           .background = buttonColour, .tab = 2});
-    addLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {120, 2280, 3735, 375},
-              .font = labelFont});
     Text2 = addResult({.name = "Text2", .twips = {3720, 2160, 2775, 375}, .background = resultGrey,
                        .accessibleName = u"İskat yapılacak sene miktarı"});
+    addBoxLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {120, 2280, 3735, 375},
+                 .font = labelFont},
+                Text2);
     Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6600, 2160, 1575, 375}, .font = priceFont,
                           .background = buttonColour, .tab = 3});
     addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {240, 2640, 375, 375}, .font = Fonts::symbol(20.25, true),
@@ -57,22 +61,27 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
 
     addLabel({.name = "Label9(0)", .text = u"          GRAM ALTIN HESABI          ", .twips = {0, 3120, 8415, 495},
               .font = titleFont, .align = Qt::AlignHCenter});
-    addLabel({.name = "Label5(1)", .text = u"İskat için verilmesi gereken altın gram miktarı.......:",
-              .twips = {120, 3720, 6375, 375}, .font = labelFont});
     Text10 = addResult({.name = "Text10", .twips = {6240, 3720, 1935, 375}, .background = resultGrey,
                         .accessibleName = u"İskat için verilmesi gereken altın gram miktarı"});
-    addLabel({.name = "Label7(1)", .text = u"Mevcut altının gram miktarı....................................:",
-              .twips = {120, 4200, 6015, 375}, .font = labelFont});
+    addBoxLabel({.name = "Label5(1)", .text = u"İskat için verilmesi gereken altın gram miktarı.......:",
+                 .twips = {120, 3720, 6375, 375}, .font = labelFont},
+                Text10);
     Text11 = addInput({.name = "Text11", .twips = {6240, 4200, 1935, 375}, .tab = 4,
                        .accessibleName = u"Mevcut altının gram miktarı"});
-    addLabel({.name = "Label8(1)", .text = u"Fakir sayısı.............................................................:",
-              .twips = {120, 4560, 6375, 375}, .font = labelFont});
+    addBoxLabel({.name = "Label7(1)", .text = u"Mevcut altının gram miktarı....................................:",
+                 .twips = {120, 4200, 6015, 375}, .font = labelFont},
+                Text11);
     Text12 = addInput({.name = "Text12", .twips = {6240, 4560, 1935, 375}, .tab = 5, .accessibleName = u"Fakir sayısı"});
-    addLabel({.name = "Label12", .text = u"Bir devirde namaz borcu için verilecek altının gram miktarı..:",
-              .twips = {120, 5040, 7335, 615}, .font = labelFont});
+    addBoxLabel({.name = "Label8(1)",
+                 .text = u"Fakir sayısı.............................................................:",
+                 .twips = {120, 4560, 6375, 375}, .font = labelFont},
+                Text12);
     Text13 = addResult({.name = "Text13", .twips = {7320, 5040, 855, 375}, .background = resultGrey,
                         .align = Qt::AlignRight,
                         .accessibleName = u"Bir devirde namaz borcu için verilecek altının gram miktarı"});
+    addBoxLabel({.name = "Label12", .text = u"Bir devirde namaz borcu için verilecek altının gram miktarı..:",
+                 .twips = {120, 5040, 7335, 615}, .font = labelFont},
+                Text13);
     Command13 = addButton({.name = "Command13", .text = u"H E S A P L A", .twips = {240, 5520, 7935, 735},
                            .font = labelFont, .background = buttonColour, .tab = 6});
     addLabel({.name = "Label10(1)", .text = u"Yapılacak devir sayısı", .twips = {360, 6480, 2655, 375},

@@ -27,24 +27,28 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addReturnButton({6600, 0, 1455, 495}, 18);
     Text4 = addInput({.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
-    addGapLabel({.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 600, 4695, 375},
-              .font = labelFont}, Text4);
+    addBoxLabel({.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 600, 4695, 375},
+                 .font = labelFont},
+                Text4);
     Text3 = addInput({.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
-    addGapLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...", .twips = {120, 960, 4815, 375},
-              .font = labelFont}, Text3);
+    addBoxLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+                 .twips = {120, 960, 4815, 375}, .font = labelFont},
+                Text3);
     addLine({120, 1440}, {7920, 1440}, 3); // Line1
 
-    addLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
-              .font = labelFont});
     Text1 = addInput({.name = "Text1", .twips = {3600, 1680, 2775, 375}, .font = Fonts::sansSerif(8.25), .tab = 8,
                       .accessibleName = u"Vefat edenin yaşı"});
+    addBoxLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
+                 .font = labelFont},
+                Text1);
     Command2 = addButton({.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
                           .background = buttonColour, .tab = 3});
-    addLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
-              .font = labelFont});
     Text2 = addResult({.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
                        .accessibleName = u"İskat yapılacak sene miktarı"});
+    addBoxLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
+                 .font = labelFont},
+                Text2);
     Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
                           .background = buttonColour, .tab = 4});
     addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {0, 2520, 375, 375}, .font = Fonts::symbol(20.25, true),
@@ -52,17 +56,19 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addLabel({.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
               .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red});
 
-    addLabel({.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
-              .font = labelFont});
     Text5 = addResult({.name = "Text5", .twips = {3720, 3120, 2295, 330}, .background = resultGrey,
                        .foreground = greyText, .accessibleName = u"Gereken altın miktarı"});
+    addBoxLabel({.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
+                 .font = labelFont},
+                Text5);
     addLabel({.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )", .twips = {120, 3600, 3495, 255},
               .font = labelFont});
     Text6 = addInput({.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
                       .accessibleName = u"Mevcut altın miktarı (gram)"});
     Text8 = addInput({.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"});
-    addLabel({.name = "Label14", .text = u"Fakir sayısı..........................:", .twips = {120, 4200, 4215, 255},
-              .font = labelFont});
+    addBoxLabel({.name = "Label14", .text = u"Fakir sayısı..........................:", .twips = {120, 4200, 4215, 255},
+                 .font = labelFont},
+                Text8);
     Command6 = addButton({.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615},
                           .font = labelFont, .background = buttonColour, .tab = 7});
     addLabel({.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",

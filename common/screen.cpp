@@ -1,5 +1,6 @@
 #include "common/screen.h"
 
+#include "common/boxlabel.h"
 #include "common/icons.h"
 #include "common/messages.h"
 #include "common/numbers.h"
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -49,25 +49,6 @@ void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-}
-
-GapLabel::GapLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
-
-void GapLabel::paintEvent(QPaintEvent *event)
-{
-    static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
-    const QRegularExpressionMatch gap = blankRun.match(text());
-    if (!gap.hasMatch()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
-    const QRect area = contentsRect();
-    const int natural = fontMetrics().horizontalAdvance(text().left(gap.capturedEnd()));
-    const QRect after = area.adjusted(qMax(natural, m_resumeAt), 0, 0, 0);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, text().left(gap.capturedStart()));
-    painter.drawText(after, Qt::AlignLeft | Qt::AlignTop, text().mid(gap.capturedEnd()));
 }
 
 void Calculation::write(QLineEdit *box, double value)
@@ -239,12 +220,9 @@ QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
     return button;
 }
 
-QLabel *Screen::addGapLabel(const DesignedControl &design, const QWidget *box)
+QLabel *Screen::addBoxLabel(const DesignedControl &design, const QWidget *box)
 {
-    auto *label = new GapLabel(design.text.toString(), this);
-    setUpLabel(label, design);
-    label->setResumeAt(box->geometry().right() + 1 + twipsToPixels(60) - label->x());
-    return label;
+    return setUpLabel(new BoxLabel(design.text.toString(), box, this), design);
 }
 
 void Screen::applyTabOrder()

@@ -3,7 +3,6 @@
 #include "common/design.h"
 #include "common/navigator.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QWidget>
@@ -13,6 +12,7 @@
 #include <optional>
 
 class MessageService;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -43,24 +43,6 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
-};
-
-// A label whose run of blanks is the place of a box. It keeps its designed text,
-// for screen readers too, but draws the words after the run just past the box,
-// whatever the width of a blank in the face that stands in for the designed one.
-class GapLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    GapLabel(const QString &text, QWidget *parent);
-    // Where the words after the run may start at the earliest, in this label's pixels.
-    void setResumeAt(int x) { m_resumeAt = x; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    int m_resumeAt = 0;
 };
 
 // One run of a calculation handler. It remembers which result boxes the run has
@@ -121,8 +103,8 @@ protected:
     QPlainTextEdit *addTextArea(const DesignedControl &design);
     // The return button with its designed look, connected to Command39_Click.
     QPushButton *addReturnButton(const QRect &twips, int tab);
-    // A label whose run of blanks is the place of `box` ("Bugün 1 kg buğday      TL dir...").
-    QLabel *addGapLabel(const DesignedControl &design, const QWidget *box);
+    // A label that holds `box` in its run of blanks, or leads to it with dots.
+    QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
