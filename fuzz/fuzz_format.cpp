@@ -7,13 +7,23 @@
 #include "fuzzlocales.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
-bool sameTo15Digits(double a, double b)
+// Both values written with 15 significant digits read the same. Values past the
+// largest one that 15 digits can write and read back are written as that one.
+bool sameTo15Digits(double original, double readBack)
 {
-    return a == b || std::fabs(a - b) <= std::fabs(a) * 5e-15;
+    constexpr double largestReadable = 1.79769313486231e308;
+    if (std::fabs(original) > largestReadable)
+        original = std::copysign(largestReadable, original);
+    char a[32];
+    char b[32];
+    std::snprintf(a, sizeof a, "%.14e", original);
+    std::snprintf(b, sizeof b, "%.14e", readBack);
+    return std::strcmp(a, b) == 0;
 }
 
 } // namespace
