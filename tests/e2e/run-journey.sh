@@ -11,13 +11,29 @@ done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi: journey skipped"; exit 77; }
 
 work=$(mktemp -d)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-# Xvfb writes its display number once it is ready for clients.
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+xvfb=""
+trap '[ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+
+# Starts Xvfb on a free display and waits until it answers; a server that dies at
+# start (a display taken at the same moment by another server) is started again.
+start_xvfb() {
+    for _ in 1 2 3; do
+        : >"$work/display"
+        Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+        xvfb=$!
+        for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+        export DISPLAY=":$(head -n1 "$work/display")"
+        for _ in $(seq 20); do
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+            kill -0 $xvfb 2>/dev/null || break
+            sleep 0.1
+        done
+        kill $xvfb 2>/dev/null
+    done
+    echo "Xvfb did not start:"; cat "$work/xvfb.log"
+    return 1
+}
+start_xvfb
 
 timeout --kill-after=10 180 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
