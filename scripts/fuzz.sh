@@ -22,7 +22,7 @@ for target in fuzz_val fuzz_cdbl fuzz_format; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus"
     seeds=fuzz/seeds
-    [ "$target" = fuzz_format ] && seeds=""
+    [ "$target" = fuzz_format ] && seeds=fuzz/seeds-format
     echo "== $target for ${seconds}s"
     status=0
     ./build-fuzz/fuzz/$target -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
