@@ -4,12 +4,12 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <string_view>
-#include <algorithm>
 
 namespace {
 
