@@ -59,8 +59,10 @@ std::unique_ptr<Screen> ScreenRegistry::create(ScreenId id)
 Screen *ScreenRegistry::screen(ScreenId id)
 {
     auto &slot = m_slots[slotOf(id)];
-    if (!slot)
+    if (!slot) {
         slot = create(id);
+        place(slot.get());
+    }
     return slot.get();
 }
 
@@ -69,12 +71,8 @@ Screen *ScreenRegistry::existing(ScreenId id) const
     return m_slots[slotOf(id)].get();
 }
 
-void ScreenRegistry::placeOnFirstShow(Screen *screen)
+void ScreenRegistry::place(Screen *screen)
 {
-    bool &placed = m_placed[slotOf(screen->id())];
-    if (placed)
-        return;
-    placed = true;
     if (screen->id() == ScreenId::Form8) {
         screen->move(twipsToPixels(hijriConverterTwips.x()), twipsToPixels(hijriConverterTwips.y()));
         return;
@@ -88,7 +86,6 @@ void ScreenRegistry::placeOnFirstShow(Screen *screen)
 void ScreenRegistry::showScreen(ScreenId id)
 {
     Screen *target = screen(id);
-    placeOnFirstShow(target);
     target->show();
     // The headless platform of the tests has no stacking order to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))

@@ -32,10 +32,10 @@ public:
 
 private:
     std::unique_ptr<Screen> create(ScreenId id);
-    void placeOnFirstShow(Screen *screen);
+    // Where a new screen first appears: centred, or the Hijri converter where designed.
+    void place(Screen *screen);
 
     MessageService &m_messages;
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;
-    std::array<bool, screenCount> m_placed = {};
     bool m_ended = false;
 };

@@ -92,7 +92,8 @@ double Val(const QString &text)
         ++pos;
     }
 
-    const QChar decimal = QLocale().decimalPoint().size() == 1 ? QLocale().decimalPoint().at(0) : QChar(u'.');
+    const QString localeDecimal = QLocale().decimalPoint();
+    const QChar decimal = localeDecimal.size() == 1 ? localeDecimal.at(0) : QChar(u'.');
     const std::string candidate = leadingNumberCandidate(text, pos, decimal);
     // from_chars would take a second sign, "inf" or "nan"; a number starts with a digit or a point.
     if (candidate.empty() || !(candidate.front() == '.' || (candidate.front() >= '0' && candidate.front() <= '9')))
@@ -122,13 +123,11 @@ QString formatNumber(double value)
 {
     finiteOrThrow(value);
     if (value == 0)
-        return formattingLocale().toString(0.0, 'g', 15); // never "-0"
-
+        value = 0.0; // never "-0"
     // Fifteen digits round the largest doubles up past the largest finite one, and
-    // that text could not be read back; write those as the largest that can.
-    constexpr double largestReadable = 1.79769313486231e308;
-    if (std::fabs(value) > largestReadable)
-        value = std::copysign(largestReadable, value);
+    // that text could not be read back.
+    if (std::fabs(value) > largestWritableNumber)
+        value = std::copysign(largestWritableNumber, value);
     return formattingLocale().toString(value, 'g', 15);
 }
 

@@ -20,6 +20,10 @@ double Val(const QString &text);
 // CalculationError for anything that is not a finite number.
 double CDbl(const QString &text);
 
+// The largest value that 15 significant digits can write and read back; larger
+// doubles are written as this one.
+inline constexpr double largestWritableNumber = 1.79769313486231e308;
+
 // The text a result is written as: up to 15 significant digits, no grouping,
 // the locale's decimal separator, no trailing zeros, exponent form for very large
 // or very small values. Throws an overflow CalculationError for a value that is

@@ -17,9 +17,8 @@ namespace {
 // 15 digits can write and read back are written as that one.
 bool sameTo15Digits(double original, double readBack)
 {
-    constexpr double largestReadable = 1.79769313486231e308;
-    if (std::fabs(original) > largestReadable)
-        original = std::copysign(largestReadable, original);
+    if (std::fabs(original) > largestWritableNumber)
+        original = std::copysign(largestWritableNumber, original);
     if (original == 0)
         return readBack == 0;
     const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(original))) - 14);

@@ -111,12 +111,10 @@ QString TestMonkey::check(const ScreenRegistry &screens, const RandomMessages &m
     if (!anyVisible)
         return QStringLiteral("no screen is visible");
 
-    ScriptedMessages recent;
-    recent.shown = messages.shown.mid(messagesChecked);
+    const QList<MessageBoxRequest> recent = messages.shown.mid(messagesChecked);
     messagesChecked = messages.shown.size();
-    const QStringList keys = Scenario::messageKeys(recent);
-    if (const qsizetype unknown = keys.indexOf(QStringLiteral("?")); unknown >= 0)
-        return QStringLiteral("a message box that is not the program's own: ") + recent.shown.at(unknown).text;
+    if (const qsizetype unknown = Scenario::messageKeys(recent).indexOf(QStringLiteral("?")); unknown >= 0)
+        return QStringLiteral("a message box that is not the program's own: ") + recent.at(unknown).text;
     return {};
 }
 

@@ -42,9 +42,8 @@ QString keyOf(const MessageBoxRequest &request)
 
 } // namespace
 
-void Scenario::play(ScreenTest &app, Screen *screen, const QStringList &steps)
+void Scenario::play(Screen *screen, const QStringList &steps)
 {
-    Q_UNUSED(app);
     for (const QString &step : steps) {
         const qsizetype equals = step.indexOf(u'=');
         if (equals > 0) {
@@ -59,10 +58,10 @@ void Scenario::play(ScreenTest &app, Screen *screen, const QStringList &steps)
     }
 }
 
-QStringList Scenario::messageKeys(const ScriptedMessages &messages)
+QStringList Scenario::messageKeys(const QList<MessageBoxRequest> &shown)
 {
     QStringList keys;
-    for (const MessageBoxRequest &request : messages.shown)
+    for (const MessageBoxRequest &request : shown)
         keys.append(keyOf(request));
     return keys;
 }

@@ -12,9 +12,9 @@
 // badPrices, notePrayer, noteFasting, and report:<kind> for the error report.
 struct Scenario
 {
-    static void play(ScreenTest &app, Screen *screen, const QStringList &steps);
+    static void play(Screen *screen, const QStringList &steps);
     // The keys of the boxes shown so far; "?" for a box that is none of the system's own.
-    static QStringList messageKeys(const ScriptedMessages &messages);
+    static QStringList messageKeys(const QList<MessageBoxRequest> &shown);
     // Checks "Text2=62"-style expectations against the boxes of the screen.
     static bool boxesMatch(Screen *screen, const QStringList &expected, QString *mismatch);
 };
