@@ -2,13 +2,13 @@
 
 #include "app/screenregistry.h"
 #include "app/startupprobe.h"
+#include "common/buttonstyle.h"
 #include "common/design.h"
 #include "common/qtmessageservice.h"
 #include "common/screen.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTranslator>
 
 namespace {
@@ -28,8 +28,8 @@ void setUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("karvela"));
     QApplication::setDesktopFileName(QStringLiteral("karvela"));
-    // Fusion draws a button in its palette's colour on every platform, as the design's coloured buttons need.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The same look on every platform, with the design's coloured buttons in their very colours.
+    QApplication::setStyle(new KarvelaStyle);
     // No application-wide window icon: each screen carries its own (the main menu the
     // application icon), and decoding the large icon before the first window is shown
     // would cost start-up time for nothing.

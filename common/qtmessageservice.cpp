@@ -1,8 +1,10 @@
 #include "common/qtmessageservice.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace {
 
@@ -19,6 +21,29 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The width a window manager needs to show `title` whole in a title bar: the text in a
+// bold face (title bars are usually bold) and room for the window icon and three buttons.
+int titleBarWidth(const QString &title)
+{
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    constexpr int iconAndButtons = 110;
+    return QFontMetrics(titleFont).horizontalAdvance(title) + iconAndButtons;
+}
+
+// Keeps a box at least as wide as its title. QMessageBox sizes itself from its layout's
+// minimum width and wraps long texts at about half the screen's width; an empty spacer
+// across the layout raises that minimum without touching the text label, which a
+// width forced on the label would keep from wrapping.
+void keepTitleWhole(QMessageBox &box, const QString &title)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 MessageAnswer QtMessageService::show(const MessageBoxRequest &request)
@@ -30,9 +55,7 @@ MessageAnswer QtMessageService::show(const MessageBoxRequest &request)
     if (request.systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    // A short note would make the box narrower than its own title, and the title would be cut.
-    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(request.title);
-    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(titleWidth + 80));
+    keepTitleWhole(box, request.title);
 
     if (request.buttons == MessageButtons::Ok) {
         QPushButton *ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);

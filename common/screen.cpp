@@ -1,6 +1,7 @@
 #include "common/screen.h"
 
 #include "common/boxlabel.h"
+#include "common/buttonstyle.h"
 #include "common/icons.h"
 #include "common/messages.h"
 #include "common/numbers.h"
@@ -169,8 +170,10 @@ QPushButton *Screen::addButton(const DesignedControl &design)
     place(button, design);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
-    if (design.background)
+    if (design.background) {
         setColour(button, QPalette::Button, *design.background);
+        KarvelaStyle::markColoured(button);
+    }
     if (design.tab < 0)
         button->setFocusPolicy(Qt::ClickFocus);
     return button;
