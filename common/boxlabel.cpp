@@ -21,36 +21,51 @@ BoxLabel::BoxLabel(const QString &text, const QWidget *box, QWidget *parent) : Q
 {
 }
 
-void BoxLabel::paintEvent(QPaintEvent *event)
+std::optional<qreal> BoxLabel::drawnWidth() const
 {
-    QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
-    if (!paintAroundGap(painter) && !paintLeader(painter)) {
-        painter.end();
-        QLabel::paintEvent(event);
-    }
+    const QList<Piece> drawn = pieces();
+    if (drawn.isEmpty())
+        return std::nullopt;
+    return drawn.last().x + QFontMetricsF(font()).horizontalAdvance(drawn.last().text);
 }
 
-bool BoxLabel::paintAroundGap(QPainter &painter) const
+void BoxLabel::paintEvent(QPaintEvent *event)
+{
+    const QList<Piece> drawn = pieces();
+    if (drawn.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QRectF area = contentsRect();
+    for (const Piece &piece : drawn)
+        painter.drawText(area.adjusted(piece.x, 0, 0, 0), topLeft, piece.text);
+}
+
+QList<BoxLabel::Piece> BoxLabel::pieces() const
+{
+    QList<Piece> drawn = aroundGap();
+    return drawn.isEmpty() ? withLeader() : drawn;
+}
+
+QList<BoxLabel::Piece> BoxLabel::aroundGap() const
 {
     static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
     const QRegularExpressionMatch gap = blankRun.match(text());
     if (!gap.hasMatch())
-        return false;
-    const QRect area = contentsRect();
+        return {};
     const int natural = fontMetrics().horizontalAdvance(text().left(gap.capturedEnd()));
-    const int pastBox = m_box->geometry().right() + 1 + clearance() - x();
-    painter.drawText(area, topLeft, text().left(gap.capturedStart()));
-    painter.drawText(area.adjusted(qMax(natural, pastBox), 0, 0, 0), topLeft, text().mid(gap.capturedEnd()));
-    return true;
+    const int pastBox = m_box->geometry().right() + 1 + clearance() - x() - contentsRect().x();
+    return {{text().left(gap.capturedStart()), 0}, {text().mid(gap.capturedEnd()), qreal(qMax(natural, pastBox))}};
 }
 
-bool BoxLabel::paintLeader(QPainter &painter) const
+QList<BoxLabel::Piece> BoxLabel::withLeader() const
 {
     static const QRegularExpression leader(QStringLiteral("^(.*[^.])(\\.{2,})(:?)$"));
     const QRegularExpressionMatch parts = leader.match(text());
     if (!parts.hasMatch())
-        return false;
+        return {};
     const QFontMetricsF metrics(font());
     const QString head = parts.captured(1);
     const QString tail = parts.captured(3);
@@ -58,11 +73,7 @@ bool BoxLabel::paintLeader(QPainter &painter) const
     const qreal headWidth = metrics.horizontalAdvance(head);
     const int dots = int((end - headWidth - metrics.horizontalAdvance(tail)) / metrics.horizontalAdvance(u'.'));
     if (dots < 2)
-        return false; // the words alone fill the room: draw the text as it is
+        return {}; // the words alone fill the room: draw the text as it is
     const QString leaderDots(dots, u'.');
-    const QRectF area = contentsRect();
-    painter.drawText(area, topLeft, head);
-    painter.drawText(area.adjusted(headWidth, 0, 0, 0), topLeft, leaderDots);
-    painter.drawText(area.adjusted(headWidth + metrics.horizontalAdvance(leaderDots), 0, 0, 0), topLeft, tail);
-    return true;
+    return {{head, 0}, {leaderDots, headWidth}, {tail, headWidth + metrics.horizontalAdvance(leaderDots)}};
 }

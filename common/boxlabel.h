@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QList>
+
+#include <optional>
 
 // A label laid out around a box of its screen, so that it looks as designed whatever
 // the width of the face that stands in for the designed one. Its text stays exactly
@@ -14,12 +17,24 @@ class BoxLabel : public QLabel
 public:
     BoxLabel(const QString &text, const QWidget *box, QWidget *parent);
 
+    // The width from the left of the contents to the end of the last word drawn, or
+    // nothing when the text is drawn as a plain word-wrapped label draws it.
+    std::optional<qreal> drawnWidth() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool paintAroundGap(QPainter &painter) const;
-    bool paintLeader(QPainter &painter) const;
+    // A run of the text and where it starts, from the left of the contents.
+    struct Piece
+    {
+        QString text;
+        qreal x = 0;
+    };
+    // What is drawn; empty when the text is drawn as a plain label would draw it.
+    QList<Piece> pieces() const;
+    QList<Piece> aroundGap() const;
+    QList<Piece> withLeader() const;
 
     const QWidget *m_box;
 };

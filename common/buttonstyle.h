@@ -16,11 +16,11 @@ public:
 
     // Marks a button whose palette's Button colour is its designed colour.
     static void markColoured(QPushButton *button);
+    static bool isColoured(const QWidget *widget);
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override;
 
 private:
-    static bool isColoured(const QWidget *widget);
     static void drawColouredPanel(const QStyleOption *option, QPainter *painter);
 };

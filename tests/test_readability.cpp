@@ -1,0 +1,301 @@
+#include "app/application.h"
+#include "calc/ageconfirmation.h"
+#include "common/boxlabel.h"
+#include "common/buttonstyle.h"
+#include "common/qtmessageservice.h"
+#include "support/screentest.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTimer>
+
+#include <map>
+
+// What a person reads, rendered for real: every text of every screen and of every
+// message box must show whole in its widget, and every coloured button must be filled
+// with its designed colour. Run at 96 DPI and again with QT_FONT_DPI=144.
+namespace {
+
+// Where the glyphs of `text` land when drawn into `room` with `flags`, unclipped.
+// Measured from the pixels, so that a symbol taller than its line but whose ink fits
+// is not taken for cut text, and a face's real rendering is what counts.
+QRectF inkOf(const QString &text, const QFont &font, QSizeF room, int flags)
+{
+    const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const QFontMetricsF metrics(font);
+    const QRectF natural = metrics.boundingRect(QRectF(QPointF(), room), flags | Qt::TextDontClip, text);
+    // Room on every side for text that overflows, whichever way it is aligned.
+    const qreal marginX = qMax(room.width(), natural.width()) + 8;
+    const qreal marginY = qMax(room.height(), natural.height()) + 8;
+    QImage canvas((QSizeF(room.width() + 2 * marginX, room.height() + 2 * marginY) * ratio).toSize(),
+                  QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(QPointF(marginX, marginY), room), flags | Qt::TextDontClip, text);
+    painter.end();
+
+    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qGray(line[x]) < 160) {
+                left = qMin(left, x), right = qMax(right, x);
+                top = qMin(top, y), bottom = qMax(bottom, y);
+            }
+        }
+    }
+    if (right < 0)
+        return {};
+    return QRectF(left / ratio - marginX, top / ratio - marginY, (right - left + 1) / ratio,
+                  (bottom - top + 1) / ratio);
+}
+
+// The part of `room` (in the widget's own coordinates) that its window really shows:
+// a widget that sticks out of its parent is cut there.
+QRect visible(const QWidget *widget, QRect room)
+{
+    for (const QWidget *parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
+        room &= QRect(widget->mapFrom(parent, QPoint(0, 0)), parent->size());
+        if (parent->isWindow())
+            break;
+    }
+    return room;
+}
+
+// Empty when the ink of the text, laid out in `layout` of `widget`, stays within what
+// the window shows of it; otherwise where it lands. A pixel of antialiasing or of the
+// dot of an "İ" over the edge is not a cut text.
+QString overflow(const QWidget *widget, const QString &text, const QRect &layout, int flags)
+{
+    const QRectF ink = inkOf(text, widget->font(), layout.size(), flags).translated(layout.topLeft());
+    const QRect shown = visible(widget, layout);
+    if (ink.isNull() || QRectF(shown).adjusted(-1.5, -1.5, 1.5, 1.5).contains(ink))
+        return {};
+    return QStringLiteral("is drawn over (%1, %2)-(%3, %4), but only (%5, %6)-(%7, %8) shows")
+        .arg(ink.left(), 0, 'f', 0).arg(ink.top(), 0, 'f', 0).arg(ink.right(), 0, 'f', 0)
+        .arg(ink.bottom(), 0, 'f', 0).arg(shown.left()).arg(shown.top()).arg(shown.right()).arg(shown.bottom());
+}
+
+QString problem(const QWidget *widget, const QString &text, const QString &overflow)
+{
+    if (overflow.isEmpty())
+        return {};
+    return QStringLiteral("%1: %2 \"%3\" %4").arg(widget->window()->windowTitle(), widget->objectName(), text, overflow);
+}
+
+QString labelProblem(const QLabel *label)
+{
+    if (label->text().isEmpty())
+        return {};
+    const QRect room = label->contentsRect();
+    const auto *boxLabel = qobject_cast<const BoxLabel *>(label);
+    if (const std::optional<qreal> drawn = boxLabel ? boxLabel->drawnWidth() : std::nullopt) {
+        // Drawn on one line, its words placed around their box: the line must end in the label.
+        if (*drawn > visible(label, room).right() + 1.5)
+            return problem(label, label->text(),
+                           QStringLiteral("is drawn %1 px wide in %2").arg(*drawn).arg(visible(label, room).width()));
+        const QRect line(room.topLeft(), QSize(qMin(room.width(), qCeil(*drawn) + 1), room.height()));
+        return problem(label, label->text(), overflow(label, label->text(), line, Qt::AlignLeft | Qt::AlignTop));
+    }
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return problem(label, label->text(), overflow(label, label->text(), room, flags));
+}
+
+QString buttonProblem(const QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return problem(button, button->text(), overflow(button, button->text(), room, Qt::AlignCenter | Qt::TextShowMnemonic));
+}
+
+// Every label and button of a window whose text does not show whole.
+QStringList cutTexts(const QWidget *window)
+{
+    QStringList problems;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(window))
+            problems.append(labelProblem(label));
+    }
+    for (const QPushButton *button : window->findChildren<QPushButton *>())
+        problems.append(buttonProblem(button));
+    problems.removeAll(QString());
+    return problems;
+}
+
+// Each box the program can show, met by driving the age dialogue down every path
+// and by the report of each kind of error.
+QList<MessageBoxRequest> everyMessageBox()
+{
+    ScriptedMessages recorder;
+    QLineEdit empty, typed(QStringLiteral("10"));
+    for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+        recorder.answers = {answer};
+        confirmAgeAndPrices(recorder, empty, typed);
+    }
+    ageReminderPrayer(recorder, typed, typed);
+    ageReminderPrayer(recorder, empty, empty);
+    ageReminderFasting(recorder);
+    for (ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::DivisionByZero, ErrorKind::Overflow})
+        recorder.show(errorReport(kind));
+
+    QList<MessageBoxRequest> unique;
+    for (const MessageBoxRequest &request : std::as_const(recorder.shown)) {
+        if (!unique.contains(request))
+            unique.append(request);
+    }
+    return unique;
+}
+
+// What is wrong with a box on screen: its text, buttons or title cut, or the box off the screen.
+QStringList boxProblems(const QMessageBox *box)
+{
+    QStringList problems = cutTexts(box);
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    // The title bar also holds the window icon and the buttons of the frame.
+    const int titleNeed = QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) + 80;
+    if (box->width() < titleNeed)
+        problems.append(QStringLiteral("title \"%1\" of a box %2 px wide").arg(box->windowTitle()).arg(box->width()));
+    if (!box->screen()->availableGeometry().contains(box->frameGeometry()))
+        problems.append(QStringLiteral("box \"%1\" off the screen").arg(box->text()));
+    return problems;
+}
+
+// The colour most of a button is painted in: the fill, whatever its caption covers.
+QColor fillOf(QWidget *button)
+{
+    const QImage image = button->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    return QColor(std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
+                      return a.second < b.second;
+                  })->first);
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
+}
+
+QList<ScreenId> everyScreen()
+{
+    QList<ScreenId> screens;
+    for (int i = 0; i < screenCount; ++i)
+        screens.append(static_cast<ScreenId>(i));
+    return screens;
+}
+
+} // namespace
+
+class TestReadability : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The program's own faces and style, as a user gets them.
+    void initTestCase() { setUpApplication(*qApp); }
+    void initTestCase_data();
+    void init();
+    void screensShowEveryTextWhole();
+    void messageBoxesShowEveryTextWhole();
+    void colouredButtonsShowTheirColour();
+};
+
+void TestReadability::initTestCase_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Turkish") << turkish;
+    QTest::newRow("English") << english;
+}
+
+void TestReadability::init()
+{
+    QFETCH_GLOBAL(QLocale, locale);
+    QLocale::setDefault(locale);
+}
+
+void TestReadability::screensShowEveryTextWhole()
+{
+    ScreenTest app;
+    QStringList problems;
+    for (ScreenId id : everyScreen()) {
+        app.screens.showScreen(id);
+        Screen *screen = app.screens.screen(id);
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+        problems += cutTexts(screen);
+        app.screens.hideScreen(id);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(u"cut: "_qs + problems.join(u"\n     "_qs)));
+}
+
+void TestReadability::messageBoxesShowEveryTextWhole()
+{
+    QStringList problems;
+    int seen = 0;
+    QTimer reader;
+    reader.setInterval(10);
+    connect(&reader, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        problems += boxProblems(box);
+        ++seen;
+        box->done(0);
+    });
+    reader.start();
+    // A box nobody closes must fail the test, not hang it.
+    QTimer::singleShot(20000, this, [] {
+        if (QWidget *stray = QApplication::activeModalWidget())
+            stray->close();
+    });
+
+    QtMessageService service;
+    const QList<MessageBoxRequest> boxes = everyMessageBox();
+    for (const MessageBoxRequest &request : boxes)
+        service.show(request);
+    QCOMPARE(seen, boxes.size());
+    QVERIFY2(problems.isEmpty(), qPrintable(u"cut: "_qs + problems.join(u"\n     "_qs)));
+}
+
+void TestReadability::colouredButtonsShowTheirColour()
+{
+    ScreenTest app;
+    QStringList problems;
+    int coloured = 0;
+    for (ScreenId id : everyScreen()) {
+        app.screens.showScreen(id);
+        Screen *screen = app.screens.screen(id);
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+            if (!KarvelaStyle::isColoured(button))
+                continue;
+            ++coloured;
+            const QColor designed = button->palette().color(QPalette::Button);
+            const QColor atRest = fillOf(button);
+            button->setDown(true);
+            const QColor pressed = fillOf(button);
+            button->setDown(false);
+            if (!near(atRest, designed))
+                problems.append(problem(button, button->text(), u"filled "_qs + atRest.name() + u" instead of "_qs
+                                                                    + designed.name()));
+            if (pressed.lightness() >= atRest.lightness())
+                problems.append(problem(button, button->text(), u"looks the same pressed"_qs));
+        }
+    }
+    QVERIFY(coloured > 0);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_qs)));
+}
+
+QTEST_MAIN(TestReadability)
+#include "test_readability.moc"
