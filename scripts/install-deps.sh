@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
-    xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool desktop-file-utils
+    xvfb xauth x11-utils openbox imagemagick dbus-x11 at-spi2-core python3-pyatspi xdotool desktop-file-utils
 )
 
 missing=()

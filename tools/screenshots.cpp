@@ -1,28 +1,75 @@
-// Writes a picture of each of the eight screens, with example figures typed in,
-// into the folder given on the command line (docs/screenshots by default).
+// Writes a picture of each of the eight screens, with example figures typed in, and of
+// three message boxes, into the folder given on the command line (docs/screenshots by
+// default). Run under a window manager: the pictures are taken from the screen, frame
+// and caption included, as a person sees them.
 
 #include "app/application.h"
 #include "app/screenregistry.h"
-#include "common/messages.h"
+#include "common/qtmessageservice.h"
 #include "common/screen.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
 
-// Answers every question with Yes and lets every note pass, as a user reading along would.
-class AnswerYes : public MessageService
+// Lets the window manager map, decorate and place what was just shown.
+void settle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(400, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The part of the screen a window covers, its frame included.
+bool saveFrame(const QRect &frame, const QString &path)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(path);
+}
+
+// Shows the boxes for real. The box whose text starts with `wantedText` is pictured
+// over the screen behind it, once, before it is closed; every box is closed at once,
+// a question answered Yes, as a user reading along would.
+class PicturedMessages : public MessageService
 {
 public:
+    QString wantedText;
+    QString pictureFile;
+
     MessageAnswer show(const MessageBoxRequest &request) override
     {
+        QWidget *behind = QApplication::activeWindow();
+        const bool wanted = !wantedText.isEmpty() && request.text.startsWith(wantedText);
+        if (wanted)
+            wantedText.clear();
+        QTimer::singleShot(0, [this, behind, wanted] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            if (wanted) {
+                settle();
+                const QRect area = behind ? behind->frameGeometry() | box->frameGeometry() : box->frameGeometry();
+                m_saved &= saveFrame(area, pictureFile);
+            }
+            box->close();
+        });
+        m_real.show(request);
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
+
+    bool allSaved() const { return m_saved; }
+
+private:
+    QtMessageService m_real;
+    bool m_saved = true;
 };
 
 struct Typing
@@ -37,12 +84,19 @@ struct Shot
     const char *file;
     QList<Typing> typing;
     QList<const char *> clicks;
+    // A message box the clicks bring, pictured: the start of its text and the file.
+    QString boxText = {};
+    const char *boxFile = nullptr;
 };
 
 void fill(Screen *screen, const Shot &shot)
 {
     for (const Typing &typing : shot.typing)
         screen->findChild<QLineEdit *>(QString::fromLatin1(typing.box))->setText(typing.text);
+}
+
+void click(Screen *screen, const Shot &shot)
+{
     for (const char *button : shot.clicks)
         screen->findChild<QPushButton *>(QString::fromLatin1(button))->click();
 }
@@ -56,6 +110,8 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     QDir().mkpath(folder.path());
+    // The pointer out of the way, so that no button is pictured hovered.
+    QCursor::setPos(0, 0);
 
     const QList<Shot> shots = {
         {ScreenId::Form2, "1-baslangic.png", {}, {}},
@@ -64,7 +120,7 @@ int main(int argc, char **argv)
         {ScreenId::Form6, "4-namaz-iskati.png",
          {{"Text8", QStringLiteral("10")}, {"Text3", QStringLiteral("4000")}, {"Text1", QStringLiteral("71")},
           {"Text11", QStringLiteral("100")}, {"Text12", QStringLiteral("2")}},
-         {"Command1", "Command13"}},
+         {"Command1", "Command13"}, QStringLiteral("VEFAT EDENİN YAŞI"), "9-yas-sorusu.png"},
         {ScreenId::Form7, "5-oruc-iskati.png",
          {{"Text4", QStringLiteral("2")}, {"Text3", QStringLiteral("500")}, {"Text1", QStringLiteral("71")},
           {"Text6", QStringLiteral("5")}, {"Text8", QStringLiteral("2")}},
@@ -72,19 +128,32 @@ int main(int argc, char **argv)
         {ScreenId::Form1, "6-karvela-nasil-yapilir.png", {}, {}},
         {ScreenId::Form3, "7-zekat-kurban-fitr.png", {}, {}},
         {ScreenId::Form4, "8-kul-ve-hayvan-haklari.png", {}, {}},
+        // The price warning: "Kadın" with the gold price left empty.
+        {ScreenId::Form6, nullptr, {{"Text3", QString()}}, {"Command1"}, QStringLiteral("Buğday"),
+         "10-fiyat-uyarisi.png"},
+        // The error report: an age that is not a number.
+        {ScreenId::Form8, nullptr, {{"Text1", QStringLiteral("abc")}}, {"Command1"}, QStringLiteral("Tür"),
+         "11-hata-raporu.png"},
     };
 
-    AnswerYes messages;
+    PicturedMessages messages;
     ScreenRegistry screens(messages);
-    int failures = 0;
+    bool saved = true;
     for (const Shot &shot : shots) {
         screens.showScreen(shot.screen);
         Screen *screen = screens.screen(shot.screen);
+        screen->activateWindow();
         fill(screen, shot);
-        QApplication::processEvents();
-        if (!screen->grab().save(folder.filePath(QString::fromLatin1(shot.file))))
-            ++failures;
+        settle();
+        if (shot.boxFile) {
+            messages.wantedText = shot.boxText;
+            messages.pictureFile = folder.filePath(QString::fromLatin1(shot.boxFile));
+        }
+        click(screen, shot);
+        settle();
+        if (shot.file)
+            saved &= saveFrame(screen->frameGeometry(), folder.filePath(QString::fromLatin1(shot.file)));
         screens.hideScreen(shot.screen);
     }
-    return failures == 0 ? 0 : 1;
+    return saved && messages.allSaved() ? 0 : 1;
 }

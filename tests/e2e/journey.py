@@ -110,14 +110,48 @@ def expect_box(win, name, value):
     wait_for(f"'{name}' to show '{value}'", lambda: text_of(box) == value)
 
 
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def inside(inner, outer):
+    x, y, w, h = inner
+    ox, oy, ow, oh = outer
+    return ox <= x and oy <= y and x + w <= ox + ow and y + h <= oy + oh
+
+
+def dark_pixel_in_last_column(x, y, w, h):
+    """True when a glyph reaches the right edge of this part of the screen: a text cut there."""
+    raw = subprocess.run(["import", "-window", "root", "-crop", f"1x{h}+{x + w - 1}+{y}", "+repage",
+                          "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
+    return any(sum(raw[i:i + 3]) < 3 * 100 for i in range(0, len(raw) - 2, 3))
+
+
+def check_readable(box, text):
+    """A message box lies wholly on the screen, and its text shows whole in it."""
+    width, height = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], check=True,
+                                            capture_output=True, text=True).stdout.split())
+    frame = extents(box)
+    if not inside(frame, (0, 0, width, height)):
+        raise JourneyFailure(f"message '{text}' at {frame} is not wholly on the {width}x{height} screen")
+    time.sleep(0.3)  # let the box paint itself before its pixels are read
+    for label in (n for n in descendants(box) if n.getRoleName() == "label" and n.name):
+        area = extents(label)
+        if not inside(area, frame) or dark_pixel_in_last_column(*area):
+            raise JourneyFailure(f"message '{label.name}' is cut: its label at {area} in a box at {frame}")
+
+
 def answer(title, text, button):
-    """Waits for a message box with this title and text and presses one of its buttons."""
+    """Waits for a message box with this title and text, checks that a person can read
+    it, and presses one of its buttons."""
     def probe():
         for win in visible_windows():
             if win.name == title and any(n.name == text for n in descendants(win) if n.getRoleName() == "label"):
                 return win
         return None
     box = wait_for(f"message '{text}'", probe)
+    check_readable(box, text)
     click(control(box, "push button", button))
     wait_for(f"message '{text}' to close", lambda: box not in visible_windows() or not showing(box))
 
@@ -137,9 +171,12 @@ def journey(binary):
     report = wait_for("the type-mismatch report", lambda: next(
         (w for w in visible_windows() if w.name == TITLE
          and any(n.name.startswith("Tür uyuşmazlığı") for n in descendants(w) if n.getRoleName() == "label")), None))
+    check_readable(report, "Tür uyuşmazlığı")
     click(control(report, "push button", "Tamam"))
     expect_box(hijri, "Hicri yaşı", "")
-    click(control(hijri, "push button", "Ana Menü"))
+    # The window manager's own close (Alt+F4) leaves the converter for the menu.
+    click(control(hijri, "text", "Hicri yaşı"))
+    subprocess.run(["xdotool", "key", "alt+F4"], check=True)
 
     menu = window("KARVELA HESAPLAMA PROGRAMI")
     click(control(menu, "push button", "NAMAZ İSKATI"))

@@ -5,17 +5,19 @@ set -euo pipefail
 karvela=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 
-for tool in Xvfb dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb openbox import dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "missing $tool: journey skipped"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "missing python3-pyatspi: journey skipped"; exit 77; }
 
 work=$(mktemp -d)
 xvfb=""
+wm=""
 # Wait for the server to go: one that is still shutting down would remove the socket
 # of the next server that takes its display number.
 stop_xvfb() { [ -n "$xvfb" ] && kill $xvfb 2>/dev/null && wait $xvfb 2>/dev/null; xvfb=""; }
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+stop_wm() { [ -n "$wm" ] && kill $wm 2>/dev/null && wait $wm 2>/dev/null; wm=""; }
+trap 'stop_wm; stop_xvfb; rm -rf "$work"' EXIT
 
 # Starts Xvfb on a free display and waits until it answers; a server that dies at
 # start (a display taken at the same moment by another server) is started again.
@@ -39,6 +41,15 @@ start_xvfb() {
     return 1
 }
 start_xvfb
+
+# A real window manager, as on a desktop: title bars, stacking, focus and the frame's
+# close button are its work, not the X server's.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
 
 status=0
 timeout --kill-after=10 180 dbus-run-session -- bash -c '
