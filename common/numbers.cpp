@@ -114,9 +114,14 @@ double CDbl(const QString &text)
 {
     bool ok = false;
     const double value = QLocale().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        throw CalculationError(ErrorKind::TypeMismatch);
-    return value;
+    if (ok && std::isfinite(value))
+        return value;
+    // Qt refuses a well-formed number beyond the range of a double and gives it as an
+    // infinity: the user wrote a number, too large to work with, not something else.
+    // ("inf" and "nan", which Qt accepts, are words, not numbers.)
+    if (!ok && std::isinf(value))
+        throw CalculationError(ErrorKind::Overflow);
+    throw CalculationError(ErrorKind::TypeMismatch);
 }
 
 QString formatNumber(double value)

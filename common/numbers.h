@@ -16,8 +16,9 @@
 double Val(const QString &text);
 
 // Strict parse: the whole text (blanks around it allowed) by the locale's rules,
-// grouping separators only between groups of three digits. Throws a type-mismatch
-// CalculationError for anything that is not a finite number.
+// grouping separators only between groups of three digits. Throws an overflow
+// CalculationError for a number beyond the range of a double, and a type-mismatch one
+// for any text that is not a number at all.
 double CDbl(const QString &text);
 
 // The largest value that 15 significant digits can write and read back; larger

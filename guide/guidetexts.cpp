@@ -2,19 +2,10 @@
 
 #include <QFile>
 
-// The resources live in a static library, where nothing else would make the
-// linker keep them.
-static void initGuideResources()
-{
-    Q_INIT_RESOURCE(guide);
-}
-
 namespace {
 
 QString resourceText(const QString &path)
 {
-    static const bool initialised = (initGuideResources(), true);
-    Q_UNUSED(initialised);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("guidance text %s is missing from the resources", qPrintable(path));

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds Karvela into build/ (or $KARVELA_BUILD_DIR), warnings treated as errors.
+# Configures and builds Karvela with a preset of CMakePresets.json (native by default,
+# or $KARVELA_PRESET), warnings treated as errors. Arguments go to the configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-build=${KARVELA_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVELA_WERROR=ON "$@"
-cmake --build "$build"
+preset=${KARVELA_PRESET:-native}
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset"

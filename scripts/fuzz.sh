@@ -7,16 +7,9 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 
 bash scripts/install-deps.sh
-for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" && continue
-    sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends clang libclang-rt-14-dev
-    break
-done
-
-CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKARVELA_FUZZ=ON -DKARVELA_BUILD_TESTS=OFF -DKARVELA_WERROR=ON
-cmake --build build-fuzz --target fuzz_val fuzz_cdbl fuzz_format
+bash scripts/install-deps.sh clang libclang-rt-14-dev
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target fuzz_val fuzz_cdbl fuzz_format
 
 for target in fuzz_val fuzz_cdbl fuzz_format; do
     corpus=build-fuzz/corpus/$target

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Installs what Karvela needs to build, run and test on Debian 12, if it is missing.
+# Installs Debian packages that are missing, with apt-get; the one place the scripts do so.
+#   scripts/install-deps.sh              what Karvela needs to build, run and test
+#   scripts/install-deps.sh PACKAGE...   these packages
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build
-    qt6-base-dev qt6-translations-l10n
-    fonts-liberation fonts-dejavu-core
-    xvfb xauth x11-utils openbox imagemagick dbus-x11 at-spi2-core python3-pyatspi xdotool desktop-file-utils
-)
+packages=("$@")
+if [ ${#packages[@]} -eq 0 ]; then
+    packages=(
+        build-essential cmake ninja-build
+        qt6-base-dev qt6-translations-l10n
+        fonts-liberation fonts-dejavu-core
+        xvfb xauth x11-utils openbox imagemagick dbus-x11 at-spi2-core python3-pyatspi xdotool
+        desktop-file-utils
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -18,5 +24,5 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update
-$sudo apt-get install -y --no-install-recommends "${missing[@]}"
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -3,7 +3,7 @@
 # real X server (Xvfb) with a window manager (openbox), frames and captions included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh -DKARVELA_DEVELOPER_TOOLS=ON
 LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi ${DPI:-96}" \
     bash -c 'openbox --sm-disable & sleep 1; ./build/karvela-screenshots "$1"; status=$?; kill %1; exit $status' \
     screenshots "${1:-docs/screenshots}"

@@ -2,5 +2,5 @@
 # Builds Karvela and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh -DKARVELA_BUILD_TESTS=ON
+bash scripts/build.sh -DBUILD_TESTING=ON
 ctest --test-dir build --output-on-failure --timeout 600

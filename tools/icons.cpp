@@ -28,6 +28,7 @@ QImage squareIcon(int size)
 
 int main(int argc, char **argv)
 {
+    // karvela-icons FOLDER SIZE...: the square sizes the desktop's icon theme takes.
     QGuiApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(folder.path());
@@ -35,10 +36,12 @@ int main(int argc, char **argv)
     // The designed icon itself, 594 × 590 in 8-bit colour, which the program embeds:
     // choosing its 256 colours takes longer than the rest of start-up together.
     bool ok = applicationIconImage().save(folder.filePath(QStringLiteral("karvela-app.png")));
-    for (int size : {16, 32, 48, 64, 128, 256, 512})
-        ok &= squareIcon(size).save(folder.filePath(QStringLiteral("karvela-%1.png").arg(size)));
+    for (int i = 2; i < argc; ++i) {
+        const int size = QString::fromLocal8Bit(argv[i]).toInt();
+        ok &= size > 0 && squareIcon(size).save(folder.filePath(QStringLiteral("karvela-%1.png").arg(size)));
+    }
     // The .ico holds the designed picture itself, for the Windows executable.
-    if (QImageWriter::supportedImageFormats().contains("ico"))
-        ok &= squareIcon(256).save(folder.filePath(QStringLiteral("karvela.ico")));
+    ok &= QImageWriter::supportedImageFormats().contains("ico")
+          && squareIcon(256).save(folder.filePath(QStringLiteral("karvela.ico")));
     return ok ? 0 : 1;
 }

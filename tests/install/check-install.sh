@@ -3,12 +3,13 @@
 # the program, a valid desktop entry and the icon in the hicolor theme.
 set -euo pipefail
 build=$1
+shift # the icon sizes that follow
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/karvela"
-for size in 16 32 48 64 128 256 512; do
+for size in "$@"; do
     test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/karvela.png"
 done
 desktop="$prefix/share/applications/karvela.desktop"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Cross-builds Karvela for 64-bit Windows on Debian 12 and leaves a ready folder in
+# build-windows/dist (karvela.exe, the Qt and MinGW DLLs, the platform plugin, Qt's
+# Turkish translation). Qt itself is built once, from Debian's own qtbase source, into
+# a cache folder outside the clone ($KARVELA_CACHE, by default ~/.cache/karvela) and
+# reused while it is there and of the same version.
+#   scripts/build-windows.sh            Qt if missing, then Karvela and its folder
+#   scripts/build-windows.sh --qt-only  only the cached Qt
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix dpkg-dev
+
+qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev)
+cache=${KARVELA_CACHE:-$HOME/.cache/karvela}
+qt_prefix="$cache/qt-$qt_version-mingw64"
+sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+
+# Debian's source package of the Qt the Linux build uses, from the archive the machine
+# already uses.
+fetch_qt_source() {
+    local sources=/etc/apt/sources.list.d/karvela-deb-src.sources
+    if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | $sudo tee "$sources" >/dev/null
+        $sudo apt-get update -q
+    fi
+    (cd "$1" && apt-get source -q --download-only qt6-base && dpkg-source -x qt6-base_*.dsc qtbase >/dev/null)
+}
+
+build_qt() {
+    local work
+    work=$(mktemp -d "$cache/qt-build.XXXXXX")
+    trap 'rm -rf "$work"' RETURN
+    echo "== building Qt $qt_version for Windows into $qt_prefix (once; about 40 minutes on 2 cores)"
+    fetch_qt_source "$work"
+    # Qt's own toolchain file will name this one: keep it beside the cached Qt, not in a clone.
+    mkdir -p "$qt_prefix"
+    cp packaging/windows/mingw-toolchain.cmake "$qt_prefix/mingw-toolchain.cmake"
+    # What Karvela does not use is left out; tablet support needs a header Debian's
+    # source leaves out, and without OpenGL the Windows plugin needs dynamic GL off.
+    cmake -S "$work/qtbase" -B "$work/build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/mingw-toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF \
+        -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF >"$work/configure.log" \
+        || { tail -40 "$work/configure.log"; return 1; }
+    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || { tail -60 "$work/build.log"; return 1; }
+    cmake --install "$work/build" >/dev/null
+    echo "$qt_version" >"$qt_prefix/.karvela-qt-version"
+}
+
+mkdir -p "$cache"
+if [ "$(cat "$qt_prefix/.karvela-qt-version" 2>/dev/null)" != "$qt_version" ]; then
+    rm -rf "$qt_prefix"
+    build_qt
+fi
+[ "${1:-}" = --qt-only ] && exit 0

@@ -1,0 +1,98 @@
+#include "calc/expiation.h"
+#include "calc/hijri.h"
+#include "common/errors.h"
+
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+using Computation = std::function<double()>;
+Q_DECLARE_METATYPE(Computation)
+Q_DECLARE_METATYPE(std::optional<ErrorKind>)
+
+// The arithmetic of every screen, called directly: no window, no box, no locale.
+class TestEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void computes_data();
+    void computes();
+};
+
+void TestEngine::computes_data()
+{
+    QTest::addColumn<Computation>("computation");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<std::optional<ErrorKind>>("error"); // set: the computation must raise it
+
+    struct Row { const char *name; Computation computation; double expected; std::optional<ErrorKind> error = {}; };
+    const Row rows[] = {
+        // Years to settle: the age less the age of obligation, never below nothing.
+        {"woman 71", [] { return yearsToSettle(71, Sex::Woman); }, 62},
+        {"man 71", [] { return yearsToSettle(71, Sex::Man); }, 59},
+        {"fractional age", [] { return yearsToSettle(20.5, Sex::Man); }, 8.5},
+        {"age of obligation itself", [] { return yearsToSettle(9, Sex::Woman); }, 0},
+        {"below obligation", [] { return yearsToSettle(5, Sex::Man); }, 0},
+        {"no age", [] { return yearsToSettle(0, Sex::Woman); }, 0},
+        {"negative age", [] { return yearsToSettle(-3, Sex::Woman); }, 0},
+
+        // The prayers: 3800 kg of wheat a year, worth so much gold; or 432 g a year.
+        {"fixed rule", [] { return fixedRuleGold(62); }, 26784},
+        {"fixed rule, nothing", [] { return fixedRuleGold(0); }, 0},
+        {"prayer gold", [] { return prayerGold(62, 1, 400); }, 589},
+        {"prayer gold, half gram", [] { return prayerGold(59, 1, 400); }, 560.5},
+        {"prayer gold, decimal wheat", [] { return prayerGold(61, 1.5, 400); }, 869.25},
+        {"prayer gold, today's prices", [] { return prayerGold(62, 10, 4000); }, 589},
+        {"prayer gold, free gold", [] { return prayerGold(59, 1, 0); }, 0, ErrorKind::DivisionByZero},
+        {"prayer gold, nothing over nothing", [] { return prayerGold(0, 1, 0); }, 0, ErrorKind::Overflow},
+        {"prayer gold, beyond a double", [] { return prayerGold(59, 1e300, 1e-300); }, 0, ErrorKind::Overflow},
+
+        // The fasts: 52.5 kg of wheat a year.
+        {"fasting gold, man", [] { return fastingGold(59, 2, 500); }, 12.39},
+        {"fasting gold, woman", [] { return fastingGold(62, 2, 500); }, 13.02},
+        {"fasting gold, decimal wheat", [] { return fastingGold(9, 12.5, 500); }, 11.8125},
+        {"fasting gold, free gold", [] { return fastingGold(59, 2, 0); }, 0, ErrorKind::DivisionByZero},
+
+        // The rounds: what goes round once, and how often, to one decimal, ties to even.
+        {"gold per round", [] { return goldPerRound(100, 2); }, 200},
+        {"gold per round, none at hand", [] { return goldPerRound(0, 2); }, 0},
+        {"gold per round, beyond a double", [] { return goldPerRound(1e308, 10); }, 0, ErrorKind::Overflow},
+        {"rounds", [] { return roundsNeeded(589, 200); }, 2.9},
+        {"rounds, fasting", [] { return roundsNeeded(12, 10); }, 1.2},
+        {"rounds, tie down to even", [] { return roundsNeeded(0.25, 1); }, 0.2},
+        {"rounds, tie up to even", [] { return roundsNeeded(0.35, 1); }, 0.4},
+        {"rounds, whole tie", [] { return roundsNeeded(0.05, 1); }, 0},
+        {"rounds, nothing goes round", [] { return roundsNeeded(589, 0); }, 0, ErrorKind::DivisionByZero},
+        {"rounds, nothing of nothing", [] { return roundsNeeded(0, 0); }, 0, ErrorKind::Overflow},
+
+        // The Hijri age: 365.242 days a solar year, 354.367 a lunar one, to two decimals.
+        {"hijri 69", [] { return hijriAge(69); }, 71.12},
+        {"hijri 0", [] { return hijriAge(0); }, 0},
+        {"hijri fractional", [] { return hijriAge(30.5); }, 31.44},
+        {"hijri 100", [] { return hijriAge(100); }, 103.07},
+        {"hijri 1000", [] { return hijriAge(1000); }, 1030.69},
+        {"hijri beyond a double", [] { return hijriAge(1e308); }, 0, ErrorKind::Overflow},
+    };
+    for (const Row &row : rows)
+        QTest::newRow(row.name) << row.computation << row.expected << row.error;
+}
+
+void TestEngine::computes()
+{
+    QFETCH(Computation, computation);
+    QFETCH(double, expected);
+    QFETCH(std::optional<ErrorKind>, error);
+    try {
+        const double result = computation();
+        QVERIFY2(!error, "no error raised");
+        QCOMPARE(result, expected);
+    } catch (const CalculationError &thrown) {
+        QVERIFY2(error, thrown.what());
+        QCOMPARE(thrown.kind(), *error);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "test_engine.moc"
