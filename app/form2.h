@@ -2,8 +2,6 @@
 
 #include "common/screen.h"
 
-class QLabel;
-
 // The startup notice about oath and fasting atonements. Its "Ana Menü" leads to
 // the main menu, and nothing leads back to it.
 class Form2 : public Screen
@@ -11,7 +9,4 @@ class Form2 : public Screen
     Q_OBJECT
 public:
     Form2(Navigator &navigator, MessageService &messages);
-
-private:
-    QLabel *Label1 = nullptr; // the notice
 };

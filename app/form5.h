@@ -2,9 +2,6 @@
 
 #include "common/screen.h"
 
-class QLabel;
-class QPushButton;
-
 // The main menu: opens every other screen and ends the program.
 class Form5 : public Screen
 {
@@ -12,27 +9,14 @@ class Form5 : public Screen
 public:
     Form5(Navigator &navigator, MessageService &messages);
 
-    void Command4_Click();             // "X": ends the program
-    void Commandl_Click(int index);    // "HİCRİ YAŞ HESABI" (control array; the index is not used)
-    void Command2_Click();             // "NAMAZ İSKATI"
-    void Command3_Click();             // "ORUÇ İSKATI"
-    void Command90_Click();            // "Karvela Nasıl Yapılır?"
-    void Command7_Click();             // "Zekât, Kurban ve Sadaka-ı Fıtr İskatı"
-    void Command8_Click();             // "Kul ve Hayvan Hakları İskatı"
-
 protected:
     // Closing the main menu from its frame ends the program, as "X" does.
     void frameCloseRequested() override;
 
-private:
-    void open(ScreenId id);
+private slots:
+    void Command4_Click(); // "X": ends the program
 
-    QPushButton *Command4 = nullptr;
-    QLabel *Label1 = nullptr;
-    QPushButton *Commandl = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command90 = nullptr;
-    QPushButton *Command7 = nullptr;
-    QPushButton *Command8 = nullptr;
+private:
+    // What each of the menu's other buttons does: shows its screen and hides the menu.
+    void open(ScreenId id);
 };

@@ -30,10 +30,24 @@ double fixedRuleGold(double years)
     return checkedMultiply(years, fixedRuleGramsPerYear);
 }
 
+double prayerWheat(double years)
+{
+    return checkedMultiply(years, wheatKgPerYearOfPrayers);
+}
+
+double wheatValue(double wheatKg, double wheatPrice)
+{
+    return checkedMultiply(wheatKg, wheatPrice);
+}
+
+double goldWorth(double value, double goldPrice)
+{
+    return checkedDivide(value, goldPrice);
+}
+
 double prayerGold(double years, double wheatPrice, double goldPrice)
 {
-    const double wheatValue = checkedMultiply(checkedMultiply(years, wheatKgPerYearOfPrayers), wheatPrice);
-    return checkedDivide(wheatValue, goldPrice);
+    return goldWorth(wheatValue(prayerWheat(years), wheatPrice), goldPrice);
 }
 
 double fastingGold(double years, double wheatPrice, double goldPrice)

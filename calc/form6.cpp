@@ -3,7 +3,6 @@
 #include "calc/ageconfirmation.h"
 #include "common/numbers.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -113,15 +112,19 @@ void Form6::settle(Sex sex)
         if (confirmAgeAndPrices(messages(), *Text8, *Text3))
             calculation.armRecovery();
 
+        // Each step reads its figures back from the boxes as text, not from the double
+        // just computed: the figure the user sees is the figure that is worked with.
         calculation.write(Text2, yearsToSettle(Val(Text1->text()), sex));
+        // "Kadın" writes Text10 twice: this 432-gram figure is what stays standing when a
+        // price cannot be converted below and the recovery is armed.
         if (sex == Sex::Woman)
             calculation.write(Text10, fixedRuleGold(Val(Text2->text())));
 
-        // The strict, locale-aware reading of the years and both prices, in this order.
-        const double years = CDbl(Text2->text());
-        const double wheatPrice = CDbl(Text8->text());
-        const double goldPrice = CDbl(Text3->text());
-        calculation.write(Text10, prayerGold(years, wheatPrice, goldPrice));
+        // Strictly, by the locale, and from left to right: each figure is converted just
+        // before it is used, so that when two things are wrong the report names the first.
+        const double wheatKg = prayerWheat(CDbl(Text2->text()));
+        const double value = wheatValue(wheatKg, CDbl(Text8->text()));
+        calculation.write(Text10, goldWorth(value, CDbl(Text3->text())));
     });
 }
 
@@ -129,6 +132,8 @@ void Form6::Command13_Click()
 {
     calculate({Text13, Text14}, [&](Calculation &calculation) {
         calculation.write(Text13, goldPerRound(Val(Text11->text()), Val(Text12->text())));
+        // Armed only now: an overflow of the gold per round above is reported, while an
+        // empty or zero figure below ends the click silently (the fasting screen arms first).
         calculation.armRecovery();
         calculation.write(Text14, roundsNeeded(Val(Text10->text()), Val(Text13->text())));
     });

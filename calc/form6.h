@@ -3,7 +3,6 @@
 #include "calc/expiation.h"
 #include "common/screen.h"
 
-class QLabel;
 class QPushButton;
 
 // The prayer expiation screen: the years to settle, the gold that settles the
@@ -14,6 +13,7 @@ class Form6 : public Screen
 public:
     Form6(Navigator &navigator, MessageService &messages);
 
+private slots:
     void Command1_Click();  // "Kadın"
     void Command2_Click();  // "Erkek"
     void Command13_Click(); // "H E S A P L A"

@@ -3,7 +3,6 @@
 #include "calc/ageconfirmation.h"
 #include "common/numbers.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace {

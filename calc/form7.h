@@ -14,6 +14,7 @@ class Form7 : public Screen
 public:
     Form7(Navigator &navigator, MessageService &messages);
 
+private slots:
     void Command1_Click(); // "Kadın"
     void Command2_Click(); // "Erkek"
     void Command6_Click(); // "H E S A P L A"

@@ -3,21 +3,20 @@
 #include "calc/hijri.h"
 #include "common/numbers.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 Form8::Form8(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form8, navigator, messages)
 {
     setupWindow(u"Hicri Yaş Hesabı", {4635, 1785}, 0x008080FF, WindowIcon::None);
 
-    Label3 = addLabel({.name = "Label3", .text = u"HİCRİ YAŞ HESABI", .twips = {120, 120, 2895, 255},
-                       .font = Fonts::sansSerif(12, true)});
+    addLabel({.name = "Label3", .text = u"HİCRİ YAŞ HESABI", .twips = {120, 120, 2895, 255},
+              .font = Fonts::sansSerif(12, true)});
     addReturnButton({3240, 120, 1335, 375}, 5);
-    Label1 = addLabel({.name = "Label1", .text = u"VEFAT EDENİN YAŞI", .twips = {120, 720, 1935, 255}});
+    addLabel({.name = "Label1", .text = u"VEFAT EDENİN YAŞI", .twips = {120, 720, 1935, 255}});
     Text1 = addInput({.name = "Text1", .twips = {2160, 690, 975, 285}, .tab = 1,
                       .accessibleName = u"Vefat edenin yaşı"});
     Command1 = addButton({.name = "Command1", .text = u"HESAPLA", .twips = {3360, 720, 975, 855}, .tab = 4});
-    Label2 = addLabel({.name = "Label2", .text = u"HİCRİ YAŞI ", .twips = {120, 1200, 1575, 255}});
+    addLabel({.name = "Label2", .text = u"HİCRİ YAŞI ", .twips = {120, 1200, 1575, 255}});
     Text2 = addResult({.name = "Text2", .twips = {2040, 1080, 1215, 525}, .font = Fonts::sansSerif(13.5, true),
                        .background = 0x00E0E0E0, .foreground = 0x00000000, .accessibleName = u"Hicri yaşı"});
     applyTabOrder();

@@ -2,7 +2,6 @@
 
 #include "common/screen.h"
 
-class QLabel;
 class QPushButton;
 
 // The Hijri age converter: a solar age in, a Hijri age out.
@@ -12,13 +11,11 @@ class Form8 : public Screen
 public:
     Form8(Navigator &navigator, MessageService &messages);
 
+private slots:
     void Command1_Click(); // "HESAPLA"
 
 private:
-    QLabel *Label3 = nullptr;
-    QLabel *Label1 = nullptr;
     QLineEdit *Text1 = nullptr; // the age in solar years
     QPushButton *Command1 = nullptr;
-    QLabel *Label2 = nullptr;
     QLineEdit *Text2 = nullptr; // the age in Hijri years
 };

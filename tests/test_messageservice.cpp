@@ -1,4 +1,5 @@
 #include "common/qtmessageservice.h"
+#include "support/strayboxguard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,12 +8,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+
 // The real service shows a real modal box; a timer plays the user.
 class TestMessageService : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { allowRealMessageBoxes(); }
     void showsTurkishBox_data();
     void showsTurkishBox();
 
@@ -42,6 +46,8 @@ void TestMessageService::showsTurkishBox_data()
         << question << int(Qt::Key_Escape) << MessageAnswer::No << QStringList{u"Evet"_qs, u"Hayır"_qs} << u"Hayır"_qs;
     QTest::newRow("Enter on a question presses the default") << question << int(Qt::Key_Return) << MessageAnswer::No
                                                               << QStringList{u"Evet"_qs, u"Hayır"_qs} << u"Hayır"_qs;
+    QTest::newRow("error report") << errorReport(ErrorKind::Overflow) << int(Qt::Key_Return) << MessageAnswer::Ok
+                                  << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
     QTest::newRow("Esc on a note is OK") << MessageBoxRequest{.text = u"Not"_qs} << int(Qt::Key_Escape)
                                          << MessageAnswer::Ok << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
 }
@@ -90,7 +96,10 @@ void TestMessageService::showsTurkishBox()
     QCOMPARE(seen.buttons, buttons);
     QCOMPARE(seen.defaultButton, defaultButton);
     QCOMPARE(seen.onTop, request.systemModal);
-    QCOMPARE(seen.icon, request.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    const std::map<MessageIcon, QMessageBox::Icon> qtIcons = {{MessageIcon::None, QMessageBox::NoIcon},
+                                                              {MessageIcon::Exclamation, QMessageBox::Warning},
+                                                              {MessageIcon::Critical, QMessageBox::Critical}};
+    QCOMPARE(seen.icon, qtIcons.at(request.icon));
 }
 
 QTEST_MAIN(TestMessageService)

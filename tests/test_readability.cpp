@@ -3,6 +3,7 @@
 #include "common/boxlabel.h"
 #include "common/buttonstyle.h"
 #include "common/qtmessageservice.h"
+#include "support/strayboxguard.h"
 #include "support/screentest.h"
 
 #include <QApplication>
@@ -203,8 +204,12 @@ class TestReadability : public QObject
     Q_OBJECT
 
 private slots:
-    // The program's own faces and style, as a user gets them.
-    void initTestCase() { setUpApplication(*qApp); }
+    // The program's own faces and style, as a user gets them; and real boxes, on purpose.
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        allowRealMessageBoxes();
+    }
     void initTestCase_data();
     void init();
     void screensShowEveryTextWhole();
