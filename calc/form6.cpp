@@ -53,7 +53,8 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
                 Text2);
     Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6600, 2160, 1575, 375}, .font = priceFont,
                           .background = buttonColour, .tab = 3});
-    addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {240, 2640, 375, 375}, .font = Fonts::symbol(20.25, true),
+    addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {240, 2640, 375, 375},
+              .font = symbolFont(Symbols::pointer, 20.25, true),
               .foreground = blue, .accessibleName = u"Not işareti"});
     addLabel({.name = "Label6", .text = u"Bir yıllık namaz iskatı, 3800 kg buğdaydır.", .twips = {720, 2640, 8175, 375},
               .font = Fonts::sansSerif(13.5), .foreground = blue});

@@ -50,7 +50,8 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
                 Text2);
     Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
                           .background = buttonColour, .tab = 4});
-    addLabel({.name = "Label3(2)", .text = u"⇨", .twips = {0, 2520, 375, 375}, .font = Fonts::symbol(20.25, true),
+    addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {0, 2520, 375, 375},
+              .font = symbolFont(Symbols::pointer, 20.25, true),
               .foreground = red, .accessibleName = u"Not işareti"});
     addLabel({.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
               .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red});
@@ -72,7 +73,8 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
                           .font = labelFont, .background = buttonColour, .tab = 7});
     addLabel({.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
               .twips = {0, 5520, 5895, 495}, .font = labelFont});
-    addLabel({.name = "Label9(5)", .text = u"▶", .twips = {5640, 5520, 255, 255}, .font = Fonts::symbol(9.75),
+    addLabel({.name = "Label9(5)", .text = symbolText(Symbols::arrow), .twips = {5640, 5520, 255, 255},
+              .font = symbolFont(Symbols::arrow, 9.75),
               .accessibleName = u"Sonuç işareti"});
     Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
                        .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});

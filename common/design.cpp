@@ -1,5 +1,6 @@
 #include "common/design.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -49,8 +50,33 @@ QFont makeFont(const DesignedFont &design)
     return font;
 }
 
+namespace {
+
+bool hasFace(const char *face)
+{
+    return QFontDatabase::families().contains(QString::fromLatin1(face));
+}
+
+} // namespace
+
+QString symbolText(const DesignedSymbol &symbol)
+{
+    return QString(QChar(hasFace(symbol.face) ? symbol.designed : symbol.unicode));
+}
+
+DesignedFont symbolFont(const DesignedSymbol &symbol, double points, bool bold)
+{
+    return hasFace(symbol.face) ? DesignedFont{symbol.face, points, bold, false} : Fonts::symbol(points, bold);
+}
+
 void installFontSubstitutes()
 {
+#ifdef Q_OS_WIN
+    // MS Sans Serif and Arial are Windows' own; only the arrows' stand-in needs a face.
+    QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"), {QStringLiteral("Segoe UI Symbol"),
+                                                                   QStringLiteral("Arial Unicode MS")});
+    return;
+#endif
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                               QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);

@@ -29,7 +29,7 @@ struct DesignedFont
 QFont makeFont(const DesignedFont &design);
 
 // Maps the designed Windows faces onto faces a Linux desktop has, metric-compatible
-// where one exists.
+// where one exists. On Windows the designed faces themselves are there.
 void installFontSubstitutes();
 
 // The designed faces, by name.
@@ -42,9 +42,28 @@ inline constexpr DesignedFont arial(double points, bool bold = false)
 {
     return {"Arial", points, bold, false};
 }
-// The pointing symbols of the design (Wingdings); they are drawn as Unicode arrows.
+// The face of the Unicode arrows that stand in for the design's symbol faces.
 inline constexpr DesignedFont symbol(double points, bool bold = false)
 {
     return {"Karvela Symbols", points, bold, false};
 }
 } // namespace Fonts
+
+// A pointing symbol of the design: a character of a Windows symbol face (Wingdings,
+// Wingdings 3). Where that face is installed it is drawn with it, as designed;
+// elsewhere as the Unicode arrow that looks like it, in an ordinary face.
+struct DesignedSymbol
+{
+    const char *face;
+    char16_t designed; // the character code in the symbol face
+    char16_t unicode;  // the arrow that stands in for it
+};
+
+namespace Symbols {
+// The design writes it "ğ": byte 0xF0 of the Turkish code page, the face's code 0xF0.
+inline constexpr DesignedSymbol pointer{"Wingdings", 0x00F0, u'⇨'};
+inline constexpr DesignedSymbol arrow{"Wingdings 3", u'u', u'▶'};
+} // namespace Symbols
+
+QString symbolText(const DesignedSymbol &symbol);
+DesignedFont symbolFont(const DesignedSymbol &symbol, double points, bool bold = false);

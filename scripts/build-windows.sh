@@ -58,3 +58,51 @@ if [ "$(cat "$qt_prefix/.karvela-qt-version" 2>/dev/null)" != "$qt_version" ]; t
     build_qt
 fi
 [ "${1:-}" = --qt-only ] && exit 0
+
+# The icon tool runs on this machine: the native build makes it.
+bash scripts/build.sh >/dev/null
+export KARVELA_WINDOWS_QT="$qt_prefix"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+version=$(sed -n 's/^project(Karvela VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+out=build-windows
+dist="$out/Karvela"
+rm -rf "$dist"
+mkdir -p "$dist/platforms" "$dist/translations"
+cp "$out/build/karvela.exe" "$out/build/icons/karvela.ico" "$dist/"
+for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$qt_prefix/bin/$dll.dll" "$dist/"; done
+cp "$qt_prefix/plugins/platforms/qwindows.dll" "$dist/platforms/"
+mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll
+               /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll
+               /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
+cp "${mingw_runtime[@]}" "$dist/"
+cp /usr/share/qt6/translations/qtbase_tr.qm "$dist/translations/"
+# Licences, with Windows line ends so that Notepad shows them.
+sed 's/$/\r/' LICENSE >"$dist/LICENSE.txt"
+sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$dist/Qt-LGPL-3.txt"
+sed 's/$/\r/' packaging/windows/qt-notice.txt >"$dist/Qt-NOTICE.txt"
+
+# Every DLL that a file of the folder needs is in the folder or is Windows' own.
+for binary in "$dist"/*.exe "$dist"/*.dll "$dist"/platforms/*.dll; do
+    for needed in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p'); do
+        [ -e "$dist/$needed" ] && continue
+        case "${needed,,}" in
+            qt6*|libgcc*|libstdc*|libwinpthread*) echo "$binary needs $needed, which is not in $dist"; exit 1 ;;
+        esac
+    done
+done
+
+# The uninstaller removes exactly what was installed.
+files="$out/uninstall-files.nsh"
+(cd "$dist" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
+ cd "$dist" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') >"$files"
+
+bash scripts/install-deps.sh nsis zip
+setup="$out/karvela-$version-setup.exe"
+makensis -V2 -DVERSION="$version" -DDIST="$(realpath "$dist")" -DFILES="$(realpath "$files")" \
+    -DOUTFILE="$(realpath -m "$setup")" packaging/windows/karvela.nsi
+zip="$out/karvela-$version-windows.zip"
+rm -f "$zip"
+(cd "$out" && zip -qr "karvela-$version-windows.zip" Karvela)
+ls -l "$setup" "$zip"

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Tries the Windows build under Wine, in its own X server (with openbox) and its own
+# Wine prefix: the in-process test programs built for Windows, then the installer,
+# Karvela started as installed (notice, "Ana Menü", menu, "X", status 0), and the
+# uninstaller, after which nothing of Karvela may be left. Every wait is bounded.
+# Exits 77 (skipped) where Wine or the Windows build is missing.
+#   run-wine.sh BUILD-WINDOWS-FOLDER [SCREENSHOT.png]
+set -euo pipefail
+out=$(realpath "$1")
+screenshot=${2:+$(realpath -m "$2")}
+here=$(dirname "$(realpath "$0")")
+
+for tool in wine Xvfb openbox xdotool import; do
+    command -v "$tool" >/dev/null || { echo "missing $tool: Wine test skipped"; exit 77; }
+done
+setup=$(ls "$out"/karvela-*-setup.exe 2>/dev/null | head -n1)
+[ -n "$setup" ] && [ -d "$out/build/tests" ] || { echo "no Windows build in $out: Wine test skipped"; exit 77; }
+qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$out/build/CMakeCache.txt")
+qt_bin="$qt_prefix/bin"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
+
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+echo "== a new Wine prefix"
+timeout 180 wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
+drive_c="$WINEPREFIX/drive_c"
+user_dir=$(ls -d "$drive_c"/users/*/ | grep -v -e /Public/ | head -n1)
+
+# The test programs find Qt's DLLs and the MinGW runtime on WINEPATH.
+export WINEPATH="$(winepath -w "$qt_bin");$(winepath -w /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+for test in test_engine test_numbers test_calculators test_navigation test_messageservice test_guide; do
+    result="$work/$test.txt"
+    QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt_prefix/plugins")" \
+        timeout 180 wine "$out/build/tests/$test.exe" -o "$(winepath -w "$result"),txt" >/dev/null 2>&1 || true
+    totals=$(grep -a "^Totals:" "$result" 2>/dev/null || echo "no result")
+    echo "$test: $totals"
+    case "$totals" in *", 0 failed,"*) ;; *) fail "$test under Wine"; grep -a -B1 -A2 "^FAIL" "$result" 2>/dev/null | head -20 ;; esac
+done
+unset WINEPATH
+
+echo "== installing silently"
+timeout 120 wine "$setup" /S >/dev/null 2>&1 || fail "the setup program"
+install_dir="$user_dir/AppData/Local/Programs/Karvela"
+shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Karvela.lnk"
+[ -f "$install_dir/karvela.exe" ] || fail "karvela.exe is not in $install_dir"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+grep -aq "karvela.exe" "$shortcut" 2>/dev/null || fail "the shortcut does not lead to karvela.exe"
+wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela' >/dev/null 2>&1 \
+    || fail "no entry in Programs and Features"
+
+echo "== Karvela as installed"
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+wait_window() {
+    local id=""
+    for _ in $(seq 150); do id=$(find_window "$1"); [ -n "$id" ] && break; sleep 0.2; done
+    echo "$id"
+}
+(cd "$install_dir" && exec wine karvela.exe) &
+karvela=$!
+notice=$(wait_window "Yemin ve Oru")
+if [ -z "$notice" ]; then
+    fail "the startup notice did not appear"
+else
+    echo "startup notice: $(xdotool getwindowname "$notice")"
+    # "Ana Menü" at twips (4200, 120, 1455, 375): its middle, in pixels at 96 DPI.
+    xdotool mousemove --window "$notice" 328 20 click 1
+    menu=$(wait_window "KARVELA HESAPLAMA PROGRAMI")
+    if [ -z "$menu" ]; then
+        fail "the main menu did not appear"
+    else
+        echo "main menu: $(xdotool getwindowname "$menu")"
+        sleep 1
+        [ -n "$screenshot" ] && import -window "$menu" -frame "$screenshot" 2>/dev/null
+        # "X" at twips (6840, 0, 375, 375).
+        xdotool mousemove --window "$menu" 468 12 click 1
+    fi
+fi
+status=0
+for _ in $(seq 100); do kill -0 $karvela 2>/dev/null || break; sleep 0.2; done
+if kill -0 $karvela 2>/dev/null; then
+    fail "karvela did not end after X"; kill $karvela
+else
+    wait $karvela || status=$?
+    [ "$status" -eq 0 ] || fail "karvela ended with status $status"
+fi
+
+echo "== uninstalling silently"
+timeout 120 wine "$install_dir/Kaldir.exe" /S >/dev/null 2>&1 || fail "the uninstaller"
+for _ in $(seq 150); do [ -e "$install_dir" ] || break; sleep 0.2; done
+left=$(find "$drive_c" -iname '*karvela*' 2>/dev/null || true)
+[ -z "$left" ] || fail "left after uninstalling: $left"
+wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela' >/dev/null 2>&1 \
+    && fail "the Programs and Features entry is still there"
+
+[ "$failures" -eq 0 ] && echo "wine: all passed" || echo "wine: $failures failed"
+[ "$failures" -eq 0 ]
