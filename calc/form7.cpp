@@ -103,6 +103,8 @@ void Form7::settle(Sex sex)
             calculation.armRecovery();
 
         calculation.write(Text2, yearsToSettle(Val(Text1->text()), sex));
+        // The years are read back from their box, as written; every figure leniently, so
+        // that a price of letters counts as 0 here and only the division can fail.
         const double years = Val(Text2->text());
         const double wheatPrice = Val(Text4->text());
         const double goldPrice = Val(Text3->text());
@@ -113,6 +115,8 @@ void Form7::settle(Sex sex)
 void Form7::Command6_Click()
 {
     calculate({Text9}, [&](Calculation &calculation) {
+        // Armed before anything else: unlike the prayer screen, no error of this click is
+        // ever reported. Text5 is read back leniently, so "12,39" counts as 12.
         calculation.armRecovery();
         const double poorPeople = Val(Text8->text());
         const double goldAtHand = Val(Text6->text());
