@@ -28,16 +28,18 @@ fetch_qt_source() {
 }
 
 build_qt() {
-    local work
-    work=$(mktemp -d "$cache/qt-build.XXXXXX")
-    trap 'rm -rf "$work"' RETURN
+    # Kept until Qt is installed, so that a build cut short goes on where it stopped.
+    local work="$cache/qt-$qt_version-build"
     echo "== building Qt $qt_version for Windows into $qt_prefix (once; about 40 minutes on 2 cores)"
-    fetch_qt_source "$work"
+    mkdir -p "$work"
+    [ -d "$work/qtbase" ] || fetch_qt_source "$work"
     # Qt's own toolchain file will name this one: keep it beside the cached Qt, not in a clone.
     mkdir -p "$qt_prefix"
     cp packaging/windows/mingw-toolchain.cmake "$qt_prefix/mingw-toolchain.cmake"
     # What Karvela does not use is left out; tablet support needs a header Debian's
-    # source leaves out, and without OpenGL the Windows plugin needs dynamic GL off.
+    # source leaves out, without OpenGL the Windows plugin needs dynamic GL off, and the
+    # DirectWrite font database (not Qt 6.4's default on Windows) does not link without
+    # Direct2D.
     cmake -S "$work/qtbase" -B "$work/build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/mingw-toolchain.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -45,16 +47,17 @@ build_qt() {
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF \
         -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF >"$work/configure.log" \
+        -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+        >"$work/configure.log" \
         || { tail -40 "$work/configure.log"; return 1; }
     cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || { tail -60 "$work/build.log"; return 1; }
     cmake --install "$work/build" >/dev/null
     echo "$qt_version" >"$qt_prefix/.karvela-qt-version"
+    rm -rf "$work"
 }
 
 mkdir -p "$cache"
 if [ "$(cat "$qt_prefix/.karvela-qt-version" 2>/dev/null)" != "$qt_version" ]; then
-    rm -rf "$qt_prefix"
     build_qt
 fi
 [ "${1:-}" = --qt-only ] && exit 0
@@ -96,7 +99,7 @@ done
 # The uninstaller removes exactly what was installed.
 files="$out/uninstall-files.nsh"
 (cd "$dist" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
- cd "$dist" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') >"$files"
+ find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') >"$files"
 
 bash scripts/install-deps.sh nsis zip
 setup="$out/karvela-$version-setup.exe"

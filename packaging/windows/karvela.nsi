@@ -5,6 +5,8 @@
 ; shortcut, an uninstaller and an entry in "Programs and Features".
 
 Unicode true
+; Karvela is a 64-bit program; its installer is one too.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
