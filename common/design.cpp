@@ -72,7 +72,14 @@ DesignedFont symbolFont(const DesignedSymbol &symbol, double points, bool bold)
 void installFontSubstitutes()
 {
 #ifdef Q_OS_WIN
-    // MS Sans Serif and Arial are Windows' own; only the arrows' stand-in needs a face.
+    // MS Sans Serif and Arial are Windows' own; a system without them (Wine) gets a sans
+    // face, not the serif one Windows would fall back to.
+    const QStringList sansOnWindows = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                       QStringLiteral("Tahoma"), QStringLiteral("Segoe UI")};
+    for (const char *designed : {"MS Sans Serif", "Arial"}) {
+        if (!hasFace(designed))
+            QFont::insertSubstitutions(QString::fromLatin1(designed), sansOnWindows);
+    }
     QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"), {QStringLiteral("Segoe UI Symbol"),
                                                                    QStringLiteral("Arial Unicode MS")});
     return;
