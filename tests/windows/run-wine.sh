@@ -6,7 +6,7 @@
 # Exits 77 (skipped) where Wine or the Windows build is missing.
 #   run-wine.sh BUILD-WINDOWS-FOLDER [SCREENSHOT.png]
 set -euo pipefail
-out=$(realpath "$1")
+out=$(realpath -m "$1")
 screenshot=${2:+$(realpath -m "$2")}
 here=$(dirname "$(realpath "$0")")
 
