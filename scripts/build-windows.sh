@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds Karvela for 64-bit Windows on Debian 12 and leaves a ready folder in
-# build-windows/dist (karvela.exe, the Qt and MinGW DLLs, the platform plugin, Qt's
-# Turkish translation). Qt itself is built once, from Debian's own qtbase source, into
+# build-windows/Karvela (karvela.exe, the Qt and MinGW DLLs, the platform plugin, Qt's
+# Turkish translation, the licences), the setup program and a zip of the folder beside it. Qt itself is built once, from Debian's own qtbase source, into
 # a cache folder outside the clone ($KARVELA_CACHE, by default ~/.cache/karvela) and
 # reused while it is there and of the same version.
 #   scripts/build-windows.sh            Qt if missing, then Karvela and its folder
@@ -9,6 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+bash scripts/install-deps.sh
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix dpkg-dev
 
 qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev)
