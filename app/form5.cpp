@@ -62,7 +62,7 @@ void Form5::Command4_Click()
 
 void Form5::frameCloseRequested()
 {
-    navigator().endApplication();
+    Command4_Click();
 }
 
 void Form5::open(ScreenId id)

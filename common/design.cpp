@@ -14,6 +14,11 @@ double logicalDpi()
     return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
+bool hasFace(const char *face)
+{
+    return QFontDatabase::families().contains(QString::fromLatin1(face));
+}
+
 } // namespace
 
 int twipsToPixels(int twips)
@@ -49,15 +54,6 @@ QFont makeFont(const DesignedFont &design)
     font.setUnderline(design.underline);
     return font;
 }
-
-namespace {
-
-bool hasFace(const char *face)
-{
-    return QFontDatabase::families().contains(QString::fromLatin1(face));
-}
-
-} // namespace
 
 QString symbolText(const DesignedSymbol &symbol)
 {

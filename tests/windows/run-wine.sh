@@ -18,11 +18,11 @@ setup=$(ls "$out"/karvela-*-setup.exe 2>/dev/null | head -n1 || true)
 qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$out/build/CMakeCache.txt")
 qt_bin="$qt_prefix/bin"
 
+source "$here/../support/desktop.sh"
 work=$(mktemp -d)
-pids=()
 cleanup() {
     wineserver -k 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    stop_desktop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,12 +30,7 @@ trap cleanup EXIT
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
 
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
+start_desktop "$work"
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
