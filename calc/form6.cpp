@@ -115,28 +115,29 @@ void Form6::settle(Sex sex)
 
         // Each step reads its figures back from the boxes as text, not from the double
         // just computed: the figure the user sees is the figure that is worked with.
-        calculation.write(Text2, yearsToSettle(Val(Text1->text()), sex));
+        calculation.write(Text2, yearsToSettle(calculation.read(Text1, Figure::Age), sex));
         // "Kadın" writes Text10 twice: this 432-gram figure is what stays standing when a
         // price cannot be converted below and the recovery is armed.
         if (sex == Sex::Woman)
-            calculation.write(Text10, fixedRuleGold(Val(Text2->text())));
+            calculation.write(Text10, fixedRuleGold(calculation.read(Text2, Figure::Years)));
 
         // Strictly, by the locale, and from left to right: each figure is converted just
         // before it is used, so that when two things are wrong the report names the first.
-        const double wheatKg = prayerWheat(CDbl(Text2->text()));
-        const double value = wheatValue(wheatKg, CDbl(Text8->text()));
-        calculation.write(Text10, goldWorth(value, CDbl(Text3->text())));
+        const double wheatKg = prayerWheat(calculation.read(Text2, Figure::Years, Parsing::Strict));
+        const double value = wheatValue(wheatKg, calculation.read(Text8, Figure::WheatPrice, Parsing::Strict));
+        calculation.write(Text10, goldWorth(value, calculation.read(Text3, Figure::GoldPrice, Parsing::Strict)));
     });
 }
 
 void Form6::Command13_Click()
 {
+    // No recovery: an empty or zero figure is named to the user, never passed over in silence.
     calculate({Text13, Text14}, [&](Calculation &calculation) {
-        calculation.write(Text13, goldPerRound(Val(Text11->text()), Val(Text12->text())));
-        // Armed only now: an overflow of the gold per round above is reported, while an
-        // empty or zero figure below ends the click silently (the fasting screen arms first).
-        calculation.armRecovery();
-        calculation.write(Text14, roundsNeeded(Val(Text10->text()), Val(Text13->text())));
+        const double goldAtHand = calculation.read(Text11, Figure::GoldAtHand);
+        const double poorPeople = calculation.read(Text12, Figure::PoorPeople);
+        calculation.write(Text13, goldPerRound(goldAtHand, poorPeople));
+        const double goldNeeded = calculation.read(Text10, Figure::GoldNeeded);
+        calculation.write(Text14, roundsNeeded(goldNeeded, Val(Text13->text())));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "calc/ageconfirmation.h"
 #include "common/numbers.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -61,10 +62,11 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addBoxLabel({.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
                  .font = labelFont},
                 Text5);
-    addLabel({.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )", .twips = {120, 3600, 3495, 255},
-              .font = labelFont});
+    const QLabel *label7 = addLabel({.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )",
+                                     .twips = {120, 3600, 3495, 255}, .font = labelFont});
     Text6 = addInput({.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
                       .accessibleName = u"Mevcut altın miktarı (gram)"});
+    nameBox(Text6, label7->text()); // the label beside the box
     Text8 = addInput({.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"});
     addBoxLabel({.name = "Label14", .text = u"Fakir sayısı..........................:", .twips = {120, 4200, 4215, 255},
                  .font = labelFont},
@@ -102,25 +104,23 @@ void Form7::settle(Sex sex)
         if (confirmAgeAndPrices(messages(), *Text4, *Text3))
             calculation.armRecovery();
 
-        calculation.write(Text2, yearsToSettle(Val(Text1->text()), sex));
-        // The years are read back from their box, as written; every figure leniently, so
-        // that a price of letters counts as 0 here and only the division can fail.
+        calculation.write(Text2, yearsToSettle(calculation.read(Text1, Figure::Age), sex));
+        // The years are read back from their box, as written; every figure leniently,
+        // so that "12 TL" is a price of 12.
         const double years = Val(Text2->text());
-        const double wheatPrice = Val(Text4->text());
-        const double goldPrice = Val(Text3->text());
+        const double wheatPrice = calculation.read(Text4, Figure::WheatPrice);
+        const double goldPrice = calculation.read(Text3, Figure::GoldPrice);
         calculation.write(Text5, fastingGold(years, wheatPrice, goldPrice));
     });
 }
 
 void Form7::Command6_Click()
 {
+    // No recovery: an empty or zero figure is named to the user, never passed over in silence.
     calculate({Text9}, [&](Calculation &calculation) {
-        // Armed before anything else: unlike the prayer screen, no error of this click is
-        // ever reported. Text5 is read back leniently, so "12,39" counts as 12.
-        calculation.armRecovery();
-        const double poorPeople = Val(Text8->text());
-        const double goldAtHand = Val(Text6->text());
-        const double goldNeeded = Val(Text5->text());
+        const double poorPeople = calculation.read(Text8, Figure::PoorPeople);
+        const double goldAtHand = calculation.read(Text6, Figure::GoldAtHand);
+        const double goldNeeded = calculation.read(Text5, Figure::GoldNeeded);
         calculation.write(Text9, roundsNeeded(goldNeeded, goldPerRound(goldAtHand, poorPeople)));
     });
 }

@@ -9,6 +9,20 @@ namespace {
 
 constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
 
+// "Bugün 1 kg buğday        TL dir...": the run of blanks where the box sits.
+const QRegularExpression &blankRun()
+{
+    static const QRegularExpression run(QStringLiteral(" {2,}"));
+    return run;
+}
+
+// "Fakir sayısı...............:": the words, the dots and the colon.
+const QRegularExpression &dottedLeader()
+{
+    static const QRegularExpression leader(QStringLiteral("^(.*[^.])(\\.{2,})(:?)$"));
+    return leader;
+}
+
 // The space kept between the label's words and the box.
 int clearance()
 {
@@ -19,6 +33,15 @@ int clearance()
 
 BoxLabel::BoxLabel(const QString &text, const QWidget *box, QWidget *parent) : QLabel(text, parent), m_box(box)
 {
+}
+
+QString BoxLabel::words() const
+{
+    const QRegularExpressionMatch gap = blankRun().match(text());
+    if (gap.hasMatch())
+        return text().left(gap.capturedStart()).trimmed();
+    const QRegularExpressionMatch parts = dottedLeader().match(text());
+    return (parts.hasMatch() ? parts.captured(1) : text()).trimmed();
 }
 
 std::optional<qreal> BoxLabel::drawnWidth() const
@@ -51,8 +74,7 @@ QList<BoxLabel::Piece> BoxLabel::pieces() const
 
 QList<BoxLabel::Piece> BoxLabel::aroundGap() const
 {
-    static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
-    const QRegularExpressionMatch gap = blankRun.match(text());
+    const QRegularExpressionMatch gap = blankRun().match(text());
     if (!gap.hasMatch())
         return {};
     const int natural = fontMetrics().horizontalAdvance(text().left(gap.capturedEnd()));
@@ -62,8 +84,7 @@ QList<BoxLabel::Piece> BoxLabel::aroundGap() const
 
 QList<BoxLabel::Piece> BoxLabel::withLeader() const
 {
-    static const QRegularExpression leader(QStringLiteral("^(.*[^.])(\\.{2,})(:?)$"));
-    const QRegularExpressionMatch parts = leader.match(text());
+    const QRegularExpressionMatch parts = dottedLeader().match(text());
     if (!parts.hasMatch())
         return {};
     const QFontMetricsF metrics(font());

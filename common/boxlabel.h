@@ -17,6 +17,9 @@ class BoxLabel : public QLabel
 public:
     BoxLabel(const QString &text, const QWidget *box, QWidget *parent);
 
+    // The label's words without the gap or the dotted leader: what names the box.
+    QString words() const;
+
     // The width from the left of the contents to the end of the last word drawn, or
     // nothing when the text is drawn as a plain word-wrapped label draws it.
     std::optional<qreal> drawnWidth() const;

@@ -1,5 +1,111 @@
 #include "common/errors.h"
 
+#include <QLocale>
+
+namespace {
+
+ErrorKind kindOf(Fault fault)
+{
+    switch (fault) {
+    case Fault::None:
+    case Fault::Empty:
+    case Fault::NotANumber:
+        return ErrorKind::TypeMismatch;
+    case Fault::TooLarge:
+        return ErrorKind::Overflow;
+    case Fault::Zero:
+        return ErrorKind::DivisionByZero;
+    case Fault::Negative:
+    case Fault::NotWhole:
+        return ErrorKind::OutOfRange;
+    }
+    return ErrorKind::TypeMismatch;
+}
+
+// The first words of every report: the kind of error.
+QString kindHeading(ErrorKind kind)
+{
+    switch (kind) {
+    case ErrorKind::TypeMismatch:
+        return QStringLiteral("Tür uyuşmazlığı");
+    case ErrorKind::DivisionByZero:
+        return QStringLiteral("Sıfıra bölme");
+    case ErrorKind::Overflow:
+        return QStringLiteral("Taşma");
+    case ErrorKind::OutOfRange:
+        return QStringLiteral("Geçersiz değer");
+    }
+    return {};
+}
+
+// A number written as the user would write it in the locale in force: 12,5 or 12.5.
+QString exampleNumbers()
+{
+    return QStringLiteral("12 veya 12%1").arg(QLocale().decimalPoint() + QStringLiteral("5"));
+}
+
+// What the box holds, quoted, on one line and cut short enough to read in a box.
+QString quoted(const QString &boxText)
+{
+    constexpr qsizetype longest = 30;
+    QString shown = boxText.simplified();
+    if (shown.size() > longest)
+        shown = shown.left(longest) + QStringLiteral("…");
+    return QStringLiteral("\"%1\"").arg(shown);
+}
+
+QString faultSentence(const CalculationError &error, const QString &box, const QString &held)
+{
+    switch (error.fault()) {
+    case Fault::Empty:
+        return QStringLiteral("%1 kutusu boş.").arg(box);
+    case Fault::NotANumber:
+        return QStringLiteral("%1 kutusundaki %2 sayı olarak okunamadı.").arg(box, held);
+    case Fault::TooLarge:
+        return QStringLiteral("%1 kutusundaki %2 hesaplanamayacak kadar büyük.").arg(box, held);
+    case Fault::Negative:
+        return QStringLiteral("%1 kutusundaki %2 sıfırdan küçük olamaz.").arg(box, held);
+    case Fault::Zero:
+        return QStringLiteral("%1 kutusundaki %2 sıfır olduğu için hesap yapılamadı.").arg(box, held);
+    case Fault::NotWhole:
+        return QStringLiteral("%1 kutusundaki %2 tam sayı değil.").arg(box, held);
+    case Fault::None:
+        break;
+    }
+    if (error.kind() == ErrorKind::DivisionByZero)
+        return QStringLiteral("%1 kutusundaki %2 ile bölme yapılamadı.").arg(box, held);
+    return QStringLiteral("%1 kutusundaki %2 ile sonuç hesaplanamayacak kadar büyük ya da tanımsız çıktı.").arg(box, held);
+}
+
+QString faultHint(Fault fault, bool computed)
+{
+    if (computed && fault == Fault::Empty)
+        return QStringLiteral("Bu kutuyu program doldurur: önce \"Kadın\" veya \"Erkek\" düğmesine basınız.");
+    switch (fault) {
+    case Fault::Empty:
+        return QStringLiteral("Lütfen bu kutuya bir sayı yazınız (örneğin %1).").arg(exampleNumbers());
+    case Fault::NotANumber:
+        return QStringLiteral("Lütfen bu kutuya yalnızca sayı yazınız (örneğin %1).").arg(exampleNumbers());
+    case Fault::TooLarge:
+        return QStringLiteral("Lütfen daha küçük bir sayı yazınız.");
+    case Fault::Negative:
+        return QStringLiteral("Lütfen sayıyı eksi işareti olmadan yazınız.");
+    case Fault::Zero:
+        return QStringLiteral("Lütfen sıfırdan büyük bir sayı yazınız.");
+    case Fault::NotWhole:
+        return QStringLiteral("Lütfen bir tam sayı yazınız (örneğin 10).");
+    case Fault::None:
+        break;
+    }
+    return QStringLiteral("Lütfen yazdığınız değerleri kontrol ediniz.");
+}
+
+} // namespace
+
+CalculationError::CalculationError(Fault fault) : m_kind(kindOf(fault)), m_fault(fault)
+{
+}
+
 const char *CalculationError::what() const noexcept
 {
     switch (m_kind) {
@@ -9,6 +115,8 @@ const char *CalculationError::what() const noexcept
         return "division by zero";
     case ErrorKind::Overflow:
         return "overflow";
+    case ErrorKind::OutOfRange:
+        return "value out of range";
     }
     return "calculation error";
 }
@@ -18,13 +126,24 @@ QString errorReportText(ErrorKind kind)
     switch (kind) {
     case ErrorKind::TypeMismatch:
         return QStringLiteral("Tür uyuşmazlığı: Yazdığınız değerlerden biri sayı olarak okunamadı.\n\n"
-                              "Lütfen kutulara yalnızca sayı yazınız (örneğin 12 veya 12,5).");
+                              "Lütfen kutulara yalnızca sayı yazınız (örneğin %1).")
+            .arg(exampleNumbers());
     case ErrorKind::DivisionByZero:
         return QStringLiteral("Sıfıra bölme: Bölen değer sıfır olduğu için hesap yapılamadı.\n\n"
                               "Lütfen altın fiyatını, altın miktarını ve fakir sayısını kontrol ediniz.");
     case ErrorKind::Overflow:
         return QStringLiteral("Taşma: Sonuç hesaplanamayacak kadar büyük ya da tanımsız çıktı.\n\n"
                               "Lütfen yazdığınız değerleri kontrol ediniz.");
+    case ErrorKind::OutOfRange:
+        return QStringLiteral("Geçersiz değer: Yazdığınız değerlerden biri bu hesapta kullanılamaz.\n\n"
+                              "Lütfen yazdığınız değerleri kontrol ediniz.");
     }
     return {};
+}
+
+QString errorReportText(const CalculationError &error, const QString &caption, const QString &boxText, bool computed)
+{
+    const QString box = QStringLiteral("\"%1\"").arg(caption);
+    return QStringLiteral("%1: %2\n\n%3")
+        .arg(kindHeading(error.kind()), faultSentence(error, box, quoted(boxText)), faultHint(error.fault(), computed));
 }

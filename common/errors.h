@@ -10,19 +10,41 @@ enum class ErrorKind {
     TypeMismatch,   // a text that should be a number is not one
     DivisionByZero, // a non-zero value divided by zero
     Overflow,       // a result that is not a finite number (0 ÷ 0 included)
+    OutOfRange,     // a number that the figure it stands for cannot be (a negative price)
+};
+
+// What is wrong with a figure read from a box, when the figure itself is at fault;
+// None for an error of the arithmetic done with figures that were each sound.
+enum class Fault {
+    None,
+    Empty,      // nothing, or only blanks
+    NotANumber, // words, or a number written in a way that is not read
+    TooLarge,   // beyond the range of a double
+    Negative,
+    Zero,       // a zero that something is divided by
+    NotWhole,   // a fraction where only a whole number makes sense
 };
 
 class CalculationError : public std::exception
 {
 public:
     explicit CalculationError(ErrorKind kind) : m_kind(kind) {}
+    explicit CalculationError(Fault fault);
 
     ErrorKind kind() const { return m_kind; }
+    Fault fault() const { return m_fault; }
     const char *what() const noexcept override;
 
 private:
     ErrorKind m_kind;
+    Fault m_fault = Fault::None;
 };
 
-// The text of the error report: what went wrong, said to a person, in Turkish.
+// The text of the error report when no box can be named: what went wrong, said to
+// a person, in Turkish.
 QString errorReportText(ErrorKind kind);
+
+// The text of the error report for the box at fault: it names the box by its caption
+// on the screen and quotes what it holds, so that the user can find and mend it.
+// `computed`: the box is one the program fills in, not one the user types into.
+QString errorReportText(const CalculationError &error, const QString &caption, const QString &boxText, bool computed);

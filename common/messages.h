@@ -39,3 +39,6 @@ public:
 
 // The box shown when a calculation meets an error that its handler does not absorb.
 MessageBoxRequest errorReport(ErrorKind kind);
+// The same box, naming the box at fault by its caption and quoting what it holds.
+MessageBoxRequest errorReport(const CalculationError &error, const QString &caption, const QString &boxText,
+                              bool computed);

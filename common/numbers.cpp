@@ -8,14 +8,17 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
 
+// Any white space, the no-break space of a pasted price included, as the strict
+// conversion trims it.
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+    return c.isSpace();
 }
 
 // The characters that can continue a number, with the locale's decimal separator
@@ -33,6 +36,28 @@ std::string leadingNumberCandidate(const QString &text, qsizetype from, QChar lo
             break;
     }
     return candidate;
+}
+
+// Where a run of digits written in groups of three by the locale's grouping separator
+// ends ("1.250.000" on a Turkish system): one to three digits, then one or more groups
+// of exactly three. -1 when the digits at `from` are not grouped that way, as in "12.5"
+// or "1.000.5", where the separator is not a grouping one.
+qsizetype groupedDigitsEnd(const QString &text, qsizetype from, QChar group)
+{
+    const auto isDigit = [&](qsizetype i) { return i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; };
+    qsizetype pos = from;
+    while (isDigit(pos) && pos - from < 4)
+        ++pos;
+    if (pos == from || pos - from > 3)
+        return -1;
+    int groups = 0;
+    while (pos < text.size() && text.at(pos) == group) {
+        if (!(isDigit(pos + 1) && isDigit(pos + 2) && isDigit(pos + 3)) || isDigit(pos + 4))
+            return -1;
+        pos += 4;
+        ++groups;
+    }
+    return groups > 0 ? pos : -1;
 }
 
 // from_chars leaves the value alone when a number is out of range; its decimal
@@ -64,6 +89,11 @@ bool isTooLarge(std::string_view number)
     return order + exponent > 0;
 }
 
+QChar singleCharacter(const QString &separator, QChar otherwise)
+{
+    return separator.size() == 1 ? separator.at(0) : otherwise;
+}
+
 double finiteOrThrow(double value)
 {
     if (!std::isfinite(value))
@@ -80,7 +110,7 @@ QLocale formattingLocale()
 
 } // namespace
 
-double Val(const QString &text)
+std::optional<double> leadingNumber(const QString &text)
 {
     qsizetype pos = 0;
     while (pos < text.size() && isBlank(text.at(pos)))
@@ -92,22 +122,39 @@ double Val(const QString &text)
         ++pos;
     }
 
-    const QString localeDecimal = QLocale().decimalPoint();
-    const QChar decimal = localeDecimal.size() == 1 ? localeDecimal.at(0) : QChar(u'.');
-    const std::string candidate = leadingNumberCandidate(text, pos, decimal);
+    const QLocale locale;
+    const QChar decimal = singleCharacter(locale.decimalPoint(), u'.');
+    std::string candidate;
+    // The whole part may be grouped in thousands, as a Turkish user writes a price
+    // ("4.000"), the way the strict conversion of the other screens reads it: the
+    // same text must never be 4000 on one screen and 4 on another.
+    const QChar group = singleCharacter(locale.groupSeparator(), u'\0');
+    const qsizetype groupedEnd = group.isNull() ? -1 : groupedDigitsEnd(text, pos, group);
+    if (groupedEnd > 0) {
+        for (; pos < groupedEnd; ++pos) {
+            if (text.at(pos) != group)
+                candidate.push_back(static_cast<char>(text.at(pos).unicode()));
+        }
+    }
+    candidate += leadingNumberCandidate(text, pos, decimal);
     // from_chars would take a second sign, "inf" or "nan"; a number starts with a digit or a point.
     if (candidate.empty() || !(candidate.front() == '.' || (candidate.front() >= '0' && candidate.front() <= '9')))
-        return 0;
+        return std::nullopt;
 
     double value = 0;
     const auto [end, error] = std::from_chars(candidate.data(), candidate.data() + candidate.size(), value);
     if (error == std::errc::invalid_argument)
-        return 0;
+        return std::nullopt;
     if (error == std::errc::result_out_of_range) {
         const bool tooLarge = isTooLarge(std::string_view(candidate.data(), static_cast<size_t>(end - candidate.data())));
         value = tooLarge ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -value : value;
+}
+
+double Val(const QString &text)
+{
+    return leadingNumber(text).value_or(0.0);
 }
 
 double CDbl(const QString &text)

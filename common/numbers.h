@@ -2,18 +2,26 @@
 
 #include <QString>
 
+#include <optional>
+
 // Number helpers shared by every calculation. They read and write numbers the way
 // the screens show them, by the locale in force at the moment of the call
 // (QLocale()), never by a copy of the separators taken at start-up.
 
-// Lenient parse: skips leading blanks and reads the longest leading number
+// Lenient parse: skips leading white space and reads the longest leading number
 // (sign, digits, one decimal point, exponent). A point is always a decimal point;
 // so is the locale's own decimal separator, because the screens read back results
-// they wrote in the locale's form and a Turkish user types 12,5. Anything else,
-// a grouping separator included, ends the number. Never fails: a text without a
-// leading number gives 0; a number beyond the range of a double is clamped to the
-// largest finite double of its sign, one too small to hold gives 0.
+// they wrote in the locale's form and a Turkish user types 12,5. The locale's
+// grouping separator is read where it groups the whole part in threes ("4.000" and
+// "1.250.000,5" on a Turkish system, "4,000" on an English one), so that a price
+// means the same on every screen, whichever parse the screen uses; a point that
+// does not group that way ("12.5") stays a decimal point. Anything else ends the
+// number. Never fails: a text without a leading number gives 0; a number beyond
+// the range of a double is clamped to the largest finite double of its sign, one
+// too small to hold gives 0.
 double Val(const QString &text);
+// The same reading, telling a text that holds no leading number from a 0.
+std::optional<double> leadingNumber(const QString &text);
 
 // Strict parse: the whole text (blanks around it allowed) by the locale's rules,
 // grouping separators only between groups of three digits. Throws an overflow

@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -52,10 +53,38 @@ void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+double Calculation::read(QLineEdit *box, Figure figure, Parsing parsing)
+{
+    try {
+        const double value = readFigure(box->text(), figure, parsing);
+        m_read.append({box, value});
+        return value;
+    } catch (const CalculationError &) {
+        m_faulty = box;
+        throw;
+    }
+}
+
 void Calculation::write(QLineEdit *box, double value)
 {
     box->setText(formatNumber(value));
     m_written.append(box);
+}
+
+QLineEdit *Calculation::boxAtFault(const CalculationError &error) const
+{
+    if (m_faulty || m_read.isEmpty())
+        return m_faulty;
+    if (error.kind() != ErrorKind::Overflow)
+        return m_read.last().box;
+    // Only a figure far too large or far too small takes a product or a quotient
+    // beyond a double: the one farthest from 1 in order of magnitude.
+    const auto distanceFromOne = [](const Reading &reading) {
+        return reading.value == 0 ? 0.0 : std::fabs(std::log10(std::fabs(reading.value)));
+    };
+    return std::max_element(m_read.cbegin(), m_read.cend(), [&](const Reading &a, const Reading &b) {
+               return distanceFromOne(a) < distanceFromOne(b);
+           })->box;
 }
 
 Screen::Screen(ScreenId id, Navigator &navigator, MessageService &messages)
@@ -225,7 +254,9 @@ QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
 
 QLabel *Screen::addBoxLabel(const DesignedControl &design, const QWidget *box)
 {
-    return setUpLabel(new BoxLabel(design.text.toString(), box, this), design);
+    auto *label = new BoxLabel(design.text.toString(), box, this);
+    nameBox(box, label->words());
+    return setUpLabel(label, design);
 }
 
 void Screen::applyTabOrder()
@@ -255,8 +286,20 @@ void Screen::calculate(std::initializer_list<QLineEdit *> results, const std::fu
                 box->clear();
         }
         if (!calculation.recoveryArmed())
-            m_messages.show(errorReport(error.kind()));
+            report(error, calculation.boxAtFault(error));
     }
+}
+
+void Screen::report(const CalculationError &error, QLineEdit *box)
+{
+    const auto named = box ? m_captions.constFind(box) : m_captions.cend();
+    if (named == m_captions.cend()) {
+        m_messages.show(errorReport(error.kind()));
+        return;
+    }
+    m_messages.show(errorReport(error, *named, box->text(), box->isReadOnly()));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void Screen::frameCloseRequested()

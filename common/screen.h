@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calc/figures.h"
 #include "common/design.h"
 #include "common/navigator.h"
 
 #include <QLineEdit>
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -11,6 +13,7 @@
 #include <initializer_list>
 #include <optional>
 
+class CalculationError;
 class MessageService;
 class QLabel;
 class QPlainTextEdit;
@@ -46,20 +49,36 @@ protected:
 };
 
 // One run of a calculation handler. It remembers which result boxes the run has
-// written and whether the resume-at-end recovery is armed.
+// written, which boxes it read and whether the resume-at-end recovery is armed.
 class Calculation
 {
 public:
     void armRecovery() { m_recoveryArmed = true; }
     bool recoveryArmed() const { return m_recoveryArmed; }
 
+    // The figure `box` holds, held to the figure's rule (an error names the box).
+    double read(QLineEdit *box, Figure figure, Parsing parsing = Parsing::Lenient);
+
     // Writes a result in the locale's number format (an overflow if it is not finite).
     void write(QLineEdit *box, double value);
     bool wasWritten(const QLineEdit *box) const { return m_written.contains(box); }
 
+    // The box an error is to be named by: the one whose figure was at fault or,
+    // for an error of the arithmetic itself, the figure most likely to have caused it.
+    // None when no box was read.
+    QLineEdit *boxAtFault(const CalculationError &error) const;
+
 private:
+    struct Reading
+    {
+        QLineEdit *box;
+        double value;
+    };
+
     bool m_recoveryArmed = false;
     QList<const QLineEdit *> m_written;
+    QList<Reading> m_read;
+    QLineEdit *m_faulty = nullptr; // the box whose figure broke its rule
 };
 
 // Screens appear to assistive technology as windows (a plain widget would be a
@@ -103,8 +122,11 @@ protected:
     QPlainTextEdit *addTextArea(const DesignedControl &design);
     // The return button with its designed look, connected to Command39_Click.
     QPushButton *addReturnButton(const QRect &twips, int tab);
-    // A label that holds `box` in its run of blanks, or leads to it with dots.
+    // A label that holds `box` in its run of blanks, or leads to it with dots. Its
+    // words name the box in error reports.
     QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
+    // The caption an error report names `box` by, for a box whose label does not hold it.
+    void nameBox(const QWidget *box, const QString &caption) { m_captions.insert(box, caption); }
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
@@ -112,7 +134,9 @@ protected:
     // Runs one calculation handler. The number helpers report errors by throwing;
     // here they end the handler: result boxes it was to write but did not are
     // emptied, so no figure from earlier input is left standing, and the error
-    // report is shown unless the handler armed its recovery. The program goes on.
+    // report is shown unless the handler armed its recovery. The report names the
+    // box at fault, which then has the focus with its text selected, ready to be
+    // typed over. The program goes on.
     void calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps);
 
     // What the window frame's close control does; by default the same as "Ana Menü".
@@ -127,10 +151,12 @@ protected:
 private:
     void place(QWidget *control, const DesignedControl &design);
     QLabel *setUpLabel(QLabel *label, const DesignedControl &design);
+    void report(const CalculationError &error, QLineEdit *box);
 
     ScreenId m_id;
     Navigator &m_navigator;
     MessageService &m_messages;
     QList<std::pair<int, QWidget *>> m_tabOrder;
     QList<QRect> m_lines; // in pixels
+    QHash<const QWidget *, QString> m_captions;
 };

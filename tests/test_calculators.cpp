@@ -12,6 +12,8 @@ private slots:
     void init() { QLocale::setDefault(turkish); }
     void sessions_data();
     void sessions();
+    void namedReports_data();
+    void namedReports();
     void englishLocaleReadsAndWritesPoints();
 };
 
@@ -72,22 +74,22 @@ void TestCalculators::sessions_data()
          "question|converter|report:TypeMismatch", "Text2=59|Text10="},
         {"years from a fractional age", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=20,5|Command2",
          "question|converter", "Text2=8,5|Text10=80,75"},
-        {"no age", ScreenId::Form6, "N", "Text8=1|Text3=400|Command1", "question|converter", "Text2=0|Text10=0"},
-        {"letters for an age", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=yetmiş|Command1", "question|converter",
-         "Text2=0|Text10=0"},
+        {"letters for an age", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=yetmiş|Command1",
+         "question|converter|report:TypeMismatch", "Text2=|Text10="},
+        {"age below obligation owes nothing", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=7|Command1",
+         "question|converter", "Text2=0|Text10=0"},
+        {"grouped gold price", ScreenId::Form6, "N", "Text8=14,5|Text3=5.800|Text1=70|Command1", "question|converter",
+         "Text2=61|Text10=579,5"},
         {"reminder with one price", ScreenId::Form6, "", "Text8=1|@Text1", "question!|notePrayer", ""},
         {"reminder with the other price", ScreenId::Form6, "", "Text3=400|@Text1", "question!|notePrayer", ""},
         {"reminder without prices", ScreenId::Form6, "Y", "@Text1", "question!|badPrices", ""},
         {"rounds read back a decimal comma", ScreenId::Form6, "N",
          "Text8=1,5|Text3=400|Text1=70|Command1|Text11=0.25|Text12=1|Command13", "question|converter",
          "Text10=869,25|Text13=0,25|Text14=3477"},
-        {"no gold at hand: rounds emptied, no report", ScreenId::Form6, "N",
-         "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|Text11=|Command13", "question|converter",
-         "Text13=0|Text14="},
-        {"no poor people: rounds emptied, no report", ScreenId::Form6, "N",
-         "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|Text12=|Command13", "question|converter",
-         "Text13=0|Text14="},
-        {"gold per round overflows before recovery", ScreenId::Form6, "",
+        {"no gold at hand: reported, rounds emptied", ScreenId::Form6, "N",
+         "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|Text11=|Command13",
+         "question|converter|report:TypeMismatch", "Text13=|Text14="},
+        {"gold per round overflows", ScreenId::Form6, "",
          "Text11=1e308|Text12=10|Command13", "report:Overflow", "Text13=|Text14="},
 
         // The fasting screen.
@@ -95,21 +97,22 @@ void TestCalculators::sessions_data()
          "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6", "question|continue",
          "Text2=59|Text5=12,39|Text9=1,2"},
         {"reminder says only the note", ScreenId::Form7, "", "@Text1", "noteFasting", ""},
-        {"letters for gold: division report, no stale gold", ScreenId::Form7, "NN",
+        {"letters for gold: reported, no stale gold", ScreenId::Form7, "NN",
          "Text4=2|Text3=500|Text1=71|Command2|Text3=abc|Command2",
-         "question|converter|question|converter|report:DivisionByZero", "Text2=59|Text5=|Text3=abc"},
+         "question|converter|question|converter|report:TypeMismatch", "Text2=59|Text5=|Text3=abc"},
+        {"grouped gold price", ScreenId::Form7, "N", "Text4=14,5|Text3=5.800|Text1=70|Command1", "question|converter",
+         "Text2=61|Text5=8,00625"},
+        {"words after a price are passed over", ScreenId::Form7, "N", "Text4=2 TL|Text3=500|Text1=71|Command2",
+         "question|converter", "Text5=12,39"},
         {"both prices empty", ScreenId::Form7, "N", "Text1=71|Command1", "question|converter|badPrices",
          "Text2=62|Text5="},
         {"wheat with a decimal comma", ScreenId::Form7, "N", "Text4=12,5|Text3=500|Text1=21|Command2",
          "question|converter", "Text2=9|Text5=11,8125"},
         {"wheat with a decimal point", ScreenId::Form7, "N", "Text4=12.5|Text3=500|Text1=21|Command2",
          "question|converter", "Text2=9|Text5=11,8125"},
-        {"no poor people: rounds emptied", ScreenId::Form7, "N",
-         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text8=|Command6", "question|converter",
-         "Text9="},
-        {"no gold at hand: rounds emptied", ScreenId::Form7, "N",
-         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text6=|Command6", "question|converter",
-         "Text9="},
+        {"no gold at hand: reported, rounds emptied", ScreenId::Form7, "N",
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text6=|Command6",
+         "question|converter|report:TypeMismatch", "Text9="},
     };
     for (const Row &row : rows) {
         QTest::newRow(row.name) << row.screen << answersFrom(row.answers) << list(row.steps) << list(row.messages)
@@ -138,6 +141,86 @@ void TestCalculators::sessions()
     QVERIFY(opened->isVisible());
 }
 
+// Each report names the box at fault by its caption and quotes what it holds; the
+// box then has the focus, its text selected, ready to be typed over.
+void TestCalculators::namedReports_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("named"); // the caption, then what the box holds, as the report quotes them
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("boxes");
+
+    struct Row { const char *name; ScreenId screen; const char *steps, *report, *named, *focus, *boxes; };
+    const Row rows[] = {
+        {"prayer, empty age", ScreenId::Form6, "Text8=1|Text3=400|Command1", "TypeMismatch",
+         "\"Vefat edenin yaşı\" kutusu boş", "Text1", "Text2=|Text10="},
+        {"fasting, blank age", ScreenId::Form7, "Text4=2|Text3=500|Text1=  |Command2", "TypeMismatch",
+         "\"Vefat edenin yaşı\" kutusu boş", "Text1", "Text2=|Text5="},
+        {"prayer, negative gold price", ScreenId::Form6, "Text8=1|Text3=-5|Text1=71|Command2", "OutOfRange",
+         "\"Bugün 1 gram altın\" kutusundaki \"-5\"", "Text3", "Text2=59|Text10="},
+        {"fasting, negative gold price", ScreenId::Form7, "Text4=2|Text3=-5|Text1=71|Command2", "OutOfRange",
+         "\"Bugün 1 gram altın\" kutusundaki \"-5\"", "Text3", "Text2=59|Text5="},
+        {"prayer, words for a price", ScreenId::Form6, "Text8=1|Text3=dörtbin|Text1=71|Command1", "TypeMismatch",
+         "\"Bugün 1 gram altın\" kutusundaki \"dörtbin\" sayı olarak okunamadı.", "Text3", "Text10=26784"},
+        {"fasting, negative wheat price", ScreenId::Form7, "Text4=-2|Text3=500|Text1=71|Command2", "OutOfRange",
+         "\"Bugün 1 kg buğday\" kutusundaki \"-2\"", "Text4", "Text5="},
+        {"prayer, no poor", ScreenId::Form6, "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=0|Command13",
+         "DivisionByZero", "\"Fakir sayısı\" kutusundaki \"0\"", "Text12", "Text13=|Text14="},
+        {"fasting, no poor", ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=0|Command6",
+         "DivisionByZero", "\"Fakir sayısı\" kutusundaki \"0\"", "Text8", "Text9="},
+        {"fasting, half a poor person", ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2,5|Command6",
+         "OutOfRange", "\"Fakir sayısı\" kutusundaki \"2,5\" tam sayı değil", "Text8", "Text9="},
+        {"fasting, negative gold at hand", ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=-5|Text8=2|Command6",
+         "OutOfRange", "\"Mevcut Altın Miktarı ( Gram )\" kutusundaki \"-5\"", "Text6", "Text9="},
+        {"prayer, rounds before any gold figure", ScreenId::Form6, "Text11=100|Text12=2|Command13", "TypeMismatch",
+         "\"İskat için verilmesi gereken altın gram miktarı\" kutusu boş.\n\nBu kutuyu program doldurur", "Text10",
+         "Text13=200|Text14="},
+        {"fasting, rounds before any gold figure", ScreenId::Form7, "Text6=5|Text8=2|Command6", "TypeMismatch",
+         "\"Gereken Altın Miktarı\" kutusu boş", "Text5", "Text9="},
+        {"prayer, the wheat's value overflows", ScreenId::Form6, "Text8=1e306|Text3=400|Text1=71|Command2", "Overflow",
+         "\"Bugün 1 kg buğday\" kutusundaki \"1e306\" ile", "Text8", "Text10="},
+        {"prayer, the gold per round overflows", ScreenId::Form6, "Text11=1e308|Text12=10|Command13", "Overflow",
+         "\"Mevcut altının gram miktarı\" kutusundaki \"1e308\" ile", "Text11", "Text13=|Text14="},
+        {"long text is cut", ScreenId::Form7,
+         "Text4=2|Text3=beş yüz lira, bugünkü kuyumcu fiyatı|Text1=71|Command2", "TypeMismatch",
+         "\"beş yüz lira, bugünkü kuyumcu …\"", "Text3", "Text5="},
+        {"hijri, negative age", ScreenId::Form8, "Text1=-3|Command1", "OutOfRange",
+         "\"VEFAT EDENİN YAŞI\" kutusundaki \"-3\" sıfırdan küçük olamaz", "Text1", "Text2="},
+    };
+    for (const Row &row : rows) {
+        QTest::newRow(row.name) << row.screen << list(row.steps) << QString::fromUtf8(row.report)
+                                << QString::fromUtf8(row.named) << QString::fromUtf8(row.focus) << list(row.boxes);
+    }
+}
+
+void TestCalculators::namedReports()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, report);
+    QFETCH(QString, named);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, boxes);
+
+    ScreenTest app;
+    app.messages.answers = {MessageAnswer::No};
+    Screen *opened = app.open(screen);
+    Scenario::play(opened, steps);
+
+    QVERIFY(!app.messages.shown.isEmpty());
+    QCOMPARE(Scenario::messageKeys({app.messages.shown.last()}), QStringList{QStringLiteral("report:") + report});
+    const QString text = app.messages.shown.last().text;
+    QVERIFY2(text.contains(named), qPrintable(text));
+    QString mismatch;
+    QVERIFY2(Scenario::boxesMatch(opened, boxes, &mismatch), qPrintable(mismatch));
+    const auto *focused = qobject_cast<QLineEdit *>(opened->focusWidget());
+    QVERIFY(focused);
+    QCOMPARE(focused->objectName(), focus);
+    QCOMPARE(focused->selectedText(), focused->text());
+}
+
 void TestCalculators::englishLocaleReadsAndWritesPoints()
 {
     QLocale::setDefault(english);
@@ -146,6 +229,14 @@ void TestCalculators::englishLocaleReadsAndWritesPoints()
     Scenario::play(prayer, list("Text8=1.5|Text3=400|Text1=70|Command1|Text11=100|Text12=3|Command13"));
     QString mismatch;
     QVERIFY2(Scenario::boxesMatch(prayer, list("Text2=61|Text10=869.25|Text14=2.9"), &mismatch), qPrintable(mismatch));
+
+    // The same figure on the fasting screen, grouped the English way; a report's
+    // example figure is written the English way too.
+    Screen *fasting = app.open(ScreenId::Form7);
+    Scenario::play(fasting, list("Text4=14.5|Text3=5,800|Text1=70|Command1|Text8=|Command6"));
+    QVERIFY2(Scenario::boxesMatch(fasting, list("Text5=8.00625"), &mismatch), qPrintable(mismatch));
+    QVERIFY2(app.messages.shown.last().text.contains(QStringLiteral("12 veya 12.5")),
+             qPrintable(app.messages.shown.last().text));
 }
 
 QTEST_MAIN(TestCalculators)

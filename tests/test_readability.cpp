@@ -145,8 +145,18 @@ QList<MessageBoxRequest> everyMessageBox()
     ageReminderPrayer(recorder, typed, typed);
     ageReminderPrayer(recorder, empty, empty);
     ageReminderFasting(recorder);
-    for (ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::DivisionByZero, ErrorKind::Overflow})
+    for (ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::DivisionByZero, ErrorKind::Overflow,
+                           ErrorKind::OutOfRange})
         recorder.show(errorReport(kind));
+    // Each report that names a box, with the longest caption and a text cut at its longest.
+    const QString longestCaption = QStringLiteral("Bir devirde namaz borcu için verilecek altının gram miktarı");
+    const QString longText(40, u'Ğ');
+    for (Fault fault : {Fault::Empty, Fault::NotANumber, Fault::TooLarge, Fault::Negative, Fault::Zero,
+                        Fault::NotWhole}) {
+        for (bool computed : {false, true})
+            recorder.show(errorReport(CalculationError(fault), longestCaption, longText, computed));
+    }
+    recorder.show(errorReport(CalculationError(ErrorKind::Overflow), longestCaption, longText, false));
 
     QList<MessageBoxRequest> unique;
     for (const MessageBoxRequest &request : std::as_const(recorder.shown)) {

@@ -43,10 +43,11 @@ class PicturedMessages : public MessageService
 public:
     QString wantedText;
     QString pictureFile;
+    QWidget *screenBehind = nullptr; // the screen whose click shows the box
 
     MessageAnswer show(const MessageBoxRequest &request) override
     {
-        QWidget *behind = QApplication::activeWindow();
+        QWidget *behind = screenBehind;
         const bool wanted = !wantedText.isEmpty() && request.text.startsWith(wantedText);
         if (wanted)
             wantedText.clear();
@@ -131,8 +132,8 @@ int main(int argc, char **argv)
         // The price warning: "Kadın" with the gold price left empty.
         {ScreenId::Form6, nullptr, {{"Text3", QString()}}, {"Command1"}, QStringLiteral("Buğday"),
          "10-fiyat-uyarisi.png"},
-        // The error report: an age that is not a number.
-        {ScreenId::Form8, nullptr, {{"Text1", QStringLiteral("abc")}}, {"Command1"}, QStringLiteral("Tür"),
+        // The error report: a gold price in words, named with its box.
+        {ScreenId::Form6, nullptr, {{"Text3", QStringLiteral("dörtbin")}}, {"Command2"}, QStringLiteral("Tür"),
          "11-hata-raporu.png"},
     };
 
@@ -149,6 +150,7 @@ int main(int argc, char **argv)
             messages.wantedText = shot.boxText;
             messages.pictureFile = folder.filePath(QString::fromLatin1(shot.boxFile));
         }
+        messages.screenBehind = screen;
         click(screen, shot);
         settle();
         if (shot.file)

@@ -30,11 +30,15 @@ QString keyOf(const MessageBoxRequest &request)
         if (request == MessageBoxRequest{.text = text})
             return key;
     }
-    const QList<std::pair<QString, ErrorKind>> reports = {{QStringLiteral("report:TypeMismatch"), ErrorKind::TypeMismatch},
-                                                          {QStringLiteral("report:DivisionByZero"), ErrorKind::DivisionByZero},
-                                                          {QStringLiteral("report:Overflow"), ErrorKind::Overflow}};
-    for (const auto &[key, kind] : reports) {
-        if (request == errorReport(kind))
+    // Error reports by the kind their first words name; what they say of the box is
+    // for the tests that look at it.
+    const QList<std::pair<QString, QString>> reports = {{QStringLiteral("report:TypeMismatch"), QStringLiteral("Tür uyuşmazlığı: ")},
+                                                        {QStringLiteral("report:DivisionByZero"), QStringLiteral("Sıfıra bölme: ")},
+                                                        {QStringLiteral("report:Overflow"), QStringLiteral("Taşma: ")},
+                                                        {QStringLiteral("report:OutOfRange"), QStringLiteral("Geçersiz değer: ")}};
+    for (const auto &[key, heading] : reports) {
+        if (request == MessageBoxRequest{.text = request.text, .icon = MessageIcon::Critical} &&
+            request.text.startsWith(heading))
             return key;
     }
     return QStringLiteral("?");

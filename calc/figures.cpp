@@ -1,0 +1,70 @@
+#include "calc/figures.h"
+
+#include "common/errors.h"
+#include "common/numbers.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+struct Rule
+{
+    bool aboveZero = false;
+    bool whole = false;
+};
+
+Rule ruleOf(Figure figure)
+{
+    switch (figure) {
+    case Figure::GoldPrice:
+    case Figure::GoldAtHand:
+        return {.aboveZero = true};
+    case Figure::PoorPeople:
+        return {.aboveZero = true, .whole = true};
+    case Figure::Age:
+    case Figure::Years:
+    case Figure::WheatPrice:
+    case Figure::GoldNeeded:
+        break;
+    }
+    return {};
+}
+
+double parseStrictly(const QString &text)
+{
+    try {
+        return CDbl(text);
+    } catch (const CalculationError &error) {
+        throw CalculationError(error.kind() == ErrorKind::Overflow ? Fault::TooLarge : Fault::NotANumber);
+    }
+}
+
+double parseLeniently(const QString &text)
+{
+    const std::optional<double> number = leadingNumber(text);
+    if (!number)
+        throw CalculationError(Fault::NotANumber);
+    // The lenient parse holds a number beyond a double at the largest one.
+    if (std::fabs(*number) == std::numeric_limits<double>::max())
+        throw CalculationError(Fault::TooLarge);
+    return *number;
+}
+
+} // namespace
+
+double readFigure(const QString &text, Figure figure, Parsing parsing)
+{
+    if (text.trimmed().isEmpty())
+        throw CalculationError(Fault::Empty);
+    const double value = parsing == Parsing::Strict ? parseStrictly(text) : parseLeniently(text);
+    const Rule rule = ruleOf(figure);
+    if (value < 0)
+        throw CalculationError(Fault::Negative);
+    if (rule.aboveZero && value == 0)
+        throw CalculationError(Fault::Zero);
+    if (rule.whole && value != std::floor(value))
+        throw CalculationError(Fault::NotWhole);
+    return value;
+}
