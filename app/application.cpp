@@ -2,6 +2,7 @@
 
 #include "app/screenregistry.h"
 #include "app/startupprobe.h"
+#include "common/accessibility.h"
 #include "common/buttonstyle.h"
 #include "common/design.h"
 #include "common/qtmessageservice.h"

@@ -90,6 +90,8 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
                         .background = resultGrey, .align = Qt::AlignHCenter,
                         .accessibleName = u"Yapılacak devir sayısı"});
     applyTabOrder();
+    placeResultsAfter(Command1, {Text2, Text10});
+    placeResultsAfter(Command13, {Text13, Text14});
 
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);

@@ -81,6 +81,8 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
                        .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});
     applyTabOrder();
+    placeResultsAfter(Command1, {Text2, Text5});
+    placeResultsAfter(Command6, {Text9});
 
     connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form7::Command2_Click);

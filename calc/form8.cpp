@@ -21,6 +21,7 @@ Form8::Form8(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     Text2 = addResult({.name = "Text2", .twips = {2040, 1080, 1215, 525}, .font = Fonts::sansSerif(13.5, true),
                        .background = 0x00E0E0E0, .foreground = 0x00000000, .accessibleName = u"Hicri yaşı"});
     applyTabOrder();
+    placeResultsAfter(Command1, {Text2});
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
 }

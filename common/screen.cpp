@@ -1,13 +1,12 @@
 #include "common/screen.h"
 
+#include "common/accessibility.h"
 #include "common/boxlabel.h"
 #include "common/buttonstyle.h"
 #include "common/icons.h"
 #include "common/messages.h"
 #include "common/numbers.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,8 +22,6 @@ namespace {
 
 constexpr quint32 returnButtonColour = 0x00FFC0C0;
 constexpr quint32 lineColour = 0x00000000;
-// Marks a bar that only separates parts of a screen, for assistive technology.
-constexpr const char *separatorProperty = "karvelaSeparator";
 
 void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
 {
@@ -35,22 +32,18 @@ void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
 
 } // namespace
 
-void installScreenAccessibility()
-{
-    QAccessible::installFactory([](const QString &, QObject *object) -> QAccessibleInterface * {
-        if (auto *screen = qobject_cast<Screen *>(object))
-            return new QAccessibleWidget(screen, QAccessible::Window);
-        if (object && object->isWidgetType() && object->property(separatorProperty).toBool())
-            return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
-        return nullptr;
-    });
-}
-
 void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void ResultBox::focusInEvent(QFocusEvent *event)
+{
+    // QLineEdit selects its whole text when Tab brings the focus, and only then.
+    QFocusEvent unselecting(event->type(), Qt::OtherFocusReason);
+    ClickableLineEdit::focusInEvent(&unselecting);
 }
 
 double Calculation::read(QLineEdit *box, Figure figure, Parsing parsing)
@@ -162,7 +155,7 @@ QLabel *Screen::setUpLabel(QLabel *label, const DesignedControl &design)
 QLabel *Screen::addBar(const DesignedControl &design)
 {
     QLabel *bar = addLabel(design);
-    bar->setProperty(separatorProperty, true);
+    markAsSeparator(bar);
     return bar;
 }
 
@@ -210,24 +203,27 @@ QPushButton *Screen::addButton(const DesignedControl &design)
 
 ClickableLineEdit *Screen::addInput(const DesignedControl &design)
 {
-    auto *input = new ClickableLineEdit(this);
-    place(input, design);
-    // Nothing limits what can be typed; Qt would otherwise cut a long paste at 32767 characters.
-    input->setMaxLength(std::numeric_limits<int>::max());
-    input->setAlignment(design.align);
-    if (design.background)
-        setColour(input, QPalette::Base, *design.background);
-    return input;
+    return setUpBox(new ClickableLineEdit(this), design);
 }
 
 QLineEdit *Screen::addResult(const DesignedControl &design)
 {
-    QLineEdit *result = addInput(design);
+    QLineEdit *result = setUpBox(new ResultBox(this), design);
     result->setReadOnly(true);
-    result->setFocusPolicy(Qt::ClickFocus);
     if (design.foreground)
         setColour(result, QPalette::Text, *design.foreground);
     return result;
+}
+
+ClickableLineEdit *Screen::setUpBox(ClickableLineEdit *box, const DesignedControl &design)
+{
+    place(box, design);
+    // Nothing limits what can be typed; Qt would otherwise cut a long paste at 32767 characters.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setAlignment(design.align);
+    if (design.background)
+        setColour(box, QPalette::Base, *design.background);
+    return box;
 }
 
 QPlainTextEdit *Screen::addTextArea(const DesignedControl &design)
@@ -272,6 +268,15 @@ void Screen::applyTabOrder()
                 control->setFocus();
             previous = control;
         }
+    }
+}
+
+void Screen::placeResultsAfter(QWidget *button, std::initializer_list<QLineEdit *> results)
+{
+    QWidget *previous = button;
+    for (QLineEdit *result : results) {
+        setTabOrder(previous, result);
+        previous = result;
     }
 }
 

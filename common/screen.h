@@ -48,6 +48,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// A box that shows a result. Reached with Tab, it keeps its text unselected, unlike
+// an input box, so that a screen reader says its name and figure, not a selection.
+class ResultBox : public ClickableLineEdit
+{
+    Q_OBJECT
+public:
+    using ClickableLineEdit::ClickableLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
 // One run of a calculation handler. It remembers which result boxes the run has
 // written, which boxes it read and whether the resume-at-end recovery is armed.
 class Calculation
@@ -81,10 +93,6 @@ private:
     QLineEdit *m_faulty = nullptr; // the box whose figure broke its rule
 };
 
-// Screens appear to assistive technology as windows (a plain widget would be a
-// "filler"), and the black bars between their parts as separators.
-void installScreenAccessibility();
-
 // The base of every screen: a fixed-size top-level window built from its design,
 // with the shared return handler and the one guard around calculation handlers.
 class Screen : public QWidget
@@ -117,7 +125,7 @@ protected:
     void addEdgeLines(int pixels);
     QPushButton *addButton(const DesignedControl &design);
     ClickableLineEdit *addInput(const DesignedControl &design);
-    // A box that shows a result: read-only and out of the tab order.
+    // A box that shows a result: read-only; placeResultsAfter puts it in the tab order.
     QLineEdit *addResult(const DesignedControl &design);
     QPlainTextEdit *addTextArea(const DesignedControl &design);
     // The return button with its designed look, connected to Command39_Click.
@@ -130,6 +138,10 @@ protected:
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
+    // Puts result boxes in the tab order right after the button whose click writes
+    // them, so that the next Tab after a calculation meets its answer, and a screen
+    // reader speaks it with its label.
+    void placeResultsAfter(QWidget *button, std::initializer_list<QLineEdit *> results);
 
     // Runs one calculation handler. The number helpers report errors by throwing;
     // here they end the handler: result boxes it was to write but did not are
@@ -151,6 +163,7 @@ protected:
 private:
     void place(QWidget *control, const DesignedControl &design);
     QLabel *setUpLabel(QLabel *label, const DesignedControl &design);
+    ClickableLineEdit *setUpBox(ClickableLineEdit *box, const DesignedControl &design);
     void report(const CalculationError &error, QLineEdit *box);
 
     ScreenId m_id;

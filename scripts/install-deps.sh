@@ -10,7 +10,7 @@ if [ ${#packages[@]} -eq 0 ]; then
         build-essential cmake ninja-build
         qt6-base-dev qt6-translations-l10n
         fonts-liberation fonts-dejavu-core
-        xvfb xauth x11-utils openbox imagemagick dbus-x11 at-spi2-core python3-pyatspi xdotool
+        xvfb xauth x11-utils openbox imagemagick dbus-x11 at-spi2-core python3-pyatspi xdotool orca
         desktop-file-utils
     )
 fi
