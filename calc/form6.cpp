@@ -18,7 +18,7 @@ constexpr DesignedFont priceFont = Fonts::sansSerif(9.75, true);
 
 } // namespace
 
-Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form6, navigator, messages)
+Form6::Form6(Navigator &navigator, MessageService &messages) : ExpiationScreen(ScreenId::Form6, navigator, messages)
 {
     setupWindow(u"NAMAZ İSKATI - GRAM ALTIN HESABI", {8430, 7140}, background, WindowIcon::Screen);
     addEdgeLines(10);
@@ -89,6 +89,11 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     Text14 = addResult({.name = "Text14", .twips = {3360, 6360, 4815, 495}, .font = Fonts::sansSerif(13.5, true),
                         .background = resultGrey, .align = Qt::AlignHCenter,
                         .accessibleName = u"Yapılacak devir sayısı"});
+    // In the free corner left of the title, and next after "Ana Menü" in the tab order.
+    addRecordButton({120, 120, 2175, 495}, 19,
+                    {.expiation = Expiation::Prayers, .prices = Parsing::Strict, .wheatPrice = Text8, .goldPrice = Text3,
+                     .age = Text1, .years = Text2, .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12,
+                     .rounds = Text14});
     applyTabOrder();
     placeResultsAfter(Command1, {Text2, Text10});
     placeResultsAfter(Command13, {Text13, Text14});
@@ -111,7 +116,7 @@ void Form6::Command2_Click()
 
 void Form6::settle(Sex sex)
 {
-    calculate({Text2, Text10}, [&](Calculation &calculation) {
+    const bool written = calculate({Text2, Text10}, [&](Calculation &calculation) {
         if (confirmAgeAndPrices(messages(), *Text8, *Text3))
             calculation.armRecovery();
 
@@ -129,18 +134,20 @@ void Form6::settle(Sex sex)
         const double value = wheatValue(wheatKg, calculation.read(Text8, Figure::WheatPrice, Parsing::Strict));
         calculation.write(Text10, goldWorth(value, calculation.read(Text3, Figure::GoldPrice, Parsing::Strict)));
     });
+    settled(written, sex);
 }
 
 void Form6::Command13_Click()
 {
     // No recovery: an empty or zero figure is named to the user, never passed over in silence.
-    calculate({Text13, Text14}, [&](Calculation &calculation) {
+    const bool written = calculate({Text13, Text14}, [&](Calculation &calculation) {
         const double goldAtHand = calculation.read(Text11, Figure::GoldAtHand);
         const double poorPeople = calculation.read(Text12, Figure::PoorPeople);
         calculation.write(Text13, goldPerRound(goldAtHand, poorPeople));
         const double goldNeeded = calculation.read(Text10, Figure::GoldNeeded);
         calculation.write(Text14, roundsNeeded(goldNeeded, Val(Text13->text())));
     });
+    counted(written);
 }
 
 void Form6::Text1_Click()

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "calc/expiation.h"
-#include "common/screen.h"
+#include "calc/expiationscreen.h"
 
 class QPushButton;
 
 // The prayer expiation screen: the years to settle, the gold that settles the
 // prayers, and the rounds (devir) that pass it around.
-class Form6 : public Screen
+class Form6 : public ExpiationScreen
 {
     Q_OBJECT
 public:

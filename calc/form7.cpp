@@ -18,7 +18,7 @@ constexpr DesignedFont boxFont = Fonts::sansSerif(9.75, true);
 
 } // namespace
 
-Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form7, navigator, messages)
+Form7::Form7(Navigator &navigator, MessageService &messages) : ExpiationScreen(ScreenId::Form7, navigator, messages)
 {
     setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
 
@@ -80,6 +80,11 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
               .accessibleName = u"Sonuç işareti"});
     Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
                        .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});
+    // In the free corner left of the title, and next after "Ana Menü" in the tab order.
+    addRecordButton({0, 0, 2175, 495}, 18,
+                    {.expiation = Expiation::Fasts, .prices = Parsing::Lenient, .wheatPrice = Text4, .goldPrice = Text3,
+                     .age = Text1, .years = Text2, .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8,
+                     .rounds = Text9});
     applyTabOrder();
     placeResultsAfter(Command1, {Text2, Text5});
     placeResultsAfter(Command6, {Text9});
@@ -102,7 +107,7 @@ void Form7::Command2_Click()
 
 void Form7::settle(Sex sex)
 {
-    calculate({Text2, Text5}, [&](Calculation &calculation) {
+    const bool written = calculate({Text2, Text5}, [&](Calculation &calculation) {
         if (confirmAgeAndPrices(messages(), *Text4, *Text3))
             calculation.armRecovery();
 
@@ -114,17 +119,19 @@ void Form7::settle(Sex sex)
         const double goldPrice = calculation.read(Text3, Figure::GoldPrice);
         calculation.write(Text5, fastingGold(years, wheatPrice, goldPrice));
     });
+    settled(written, sex);
 }
 
 void Form7::Command6_Click()
 {
     // No recovery: an empty or zero figure is named to the user, never passed over in silence.
-    calculate({Text9}, [&](Calculation &calculation) {
+    const bool written = calculate({Text9}, [&](Calculation &calculation) {
         const double poorPeople = calculation.read(Text8, Figure::PoorPeople);
         const double goldAtHand = calculation.read(Text6, Figure::GoldAtHand);
         const double goldNeeded = calculation.read(Text5, Figure::GoldNeeded);
         calculation.write(Text9, roundsNeeded(goldNeeded, goldPerRound(goldAtHand, poorPeople)));
     });
+    counted(written);
 }
 
 void Form7::Text1_Click()

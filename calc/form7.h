@@ -1,14 +1,14 @@
 #pragma once
 
 #include "calc/expiation.h"
-#include "common/screen.h"
+#include "calc/expiationscreen.h"
 
 class QPushButton;
 
 // The fasting expiation screen: the years to settle, the gold worth the wheat for
 // the Ramadan fasts, and the rounds (devir) that pass it around. Every value here
-// is read leniently, so no input is ever a conversion error.
-class Form7 : public Screen
+// is read leniently: a price of "12 TL" is 12.
+class Form7 : public ExpiationScreen
 {
     Q_OBJECT
 public:

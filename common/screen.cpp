@@ -238,14 +238,19 @@ QPlainTextEdit *Screen::addTextArea(const DesignedControl &design)
 
 QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
 {
-    QPushButton *button = addButton({.name = "Command39",
-                                     .text = u"Ana Menü",
-                                     .twips = twips,
-                                     .font = Fonts::sansSerif(12, true),
-                                     .background = returnButtonColour,
-                                     .tab = tab});
+    QPushButton *button = addReturnStyledButton("Command39", u"Ana Menü", twips, tab);
     connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
     return button;
+}
+
+QPushButton *Screen::addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab)
+{
+    return addButton({.name = name,
+                      .text = text,
+                      .twips = twips,
+                      .font = Fonts::sansSerif(12, true),
+                      .background = returnButtonColour,
+                      .tab = tab});
 }
 
 QLabel *Screen::addBoxLabel(const DesignedControl &design, const QWidget *box)
@@ -280,11 +285,12 @@ void Screen::placeResultsAfter(QWidget *button, std::initializer_list<QLineEdit 
     }
 }
 
-void Screen::calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps)
+bool Screen::calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps)
 {
     Calculation calculation;
     try {
         steps(calculation);
+        return true;
     } catch (const CalculationError &error) {
         for (QLineEdit *box : results) {
             if (!calculation.wasWritten(box))
@@ -292,6 +298,7 @@ void Screen::calculate(std::initializer_list<QLineEdit *> results, const std::fu
         }
         if (!calculation.recoveryArmed())
             report(error, calculation.boxAtFault(error));
+        return false;
     }
 }
 

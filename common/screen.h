@@ -130,6 +130,8 @@ protected:
     QPlainTextEdit *addTextArea(const DesignedControl &design);
     // The return button with its designed look, connected to Command39_Click.
     QPushButton *addReturnButton(const QRect &twips, int tab);
+    // A button with the return button's look.
+    QPushButton *addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab);
     // A label that holds `box` in its run of blanks, or leads to it with dots. Its
     // words name the box in error reports.
     QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
@@ -149,7 +151,8 @@ protected:
     // report is shown unless the handler armed its recovery. The report names the
     // box at fault, which then has the focus with its text selected, ready to be
     // typed over. The program goes on.
-    void calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps);
+    // True when the handler ran to its end.
+    bool calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps);
 
     // What the window frame's close control does; by default the same as "Ana Menü".
     virtual void frameCloseRequested();

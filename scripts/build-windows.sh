@@ -17,13 +17,43 @@ cache=${KARVELA_CACHE:-$HOME/.cache/karvela}
 qt_prefix="$cache/qt-$qt_version-mingw64"
 sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
 
+# What Karvela does not use is left out; tablet support needs a header Debian's source
+# leaves out, without OpenGL the Windows plugin needs dynamic GL off, and the DirectWrite
+# font database (not Qt 6.4's default on Windows) does not link without Direct2D. The
+# cached Qt is keyed on these as well as on its version: a cache built with other
+# features is built again, never linked against.
+qt_features=(
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF -DFEATURE_printsupport=ON -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+)
+qt_key="$qt_version ${qt_features[*]}"
+
+# Source entries for the archives the machine already uses, from either form of APT
+# sources: one-line entries (sources.list, *.list) and deb822 stanzas (*.sources).
+add_source_entries() {
+    local list=/etc/apt/sources.list.d/karvela-deb-src.list deb822=/etc/apt/sources.list.d/karvela-deb-src.sources
+    local entries stanzas
+    entries=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
+              sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p')
+    stanzas=$(for file in /etc/apt/sources.list.d/*.sources; do
+                  [ -e "$file" ] && [ "$file" != "$deb822" ] && { sed 's/^Types:.*$/Types: deb-src/' "$file"; echo; }
+              done)
+    [ -n "$entries" ] && echo "$entries" | $sudo tee "$list" >/dev/null
+    [ -n "$stanzas" ] && echo "$stanzas" | $sudo tee "$deb822" >/dev/null
+    $sudo apt-get update -q
+}
+
 # Debian's source package of the Qt the Linux build uses, from the archive the machine
 # already uses.
 fetch_qt_source() {
-    local sources=/etc/apt/sources.list.d/karvela-deb-src.sources
     if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | $sudo tee "$sources" >/dev/null
-        $sudo apt-get update -q
+        add_source_entries
+        apt-get source --print-uris qt6-base >/dev/null 2>&1 || {
+            echo "APT has no source packages: add a deb-src entry for Debian 12 (bookworm) main"
+            echo "to /etc/apt/sources.list, run apt-get update, then run this script again."
+            return 1
+        }
     fi
     (cd "$1" && apt-get source -q --download-only qt6-base && dpkg-source -x qt6-base_*.dsc qtbase >/dev/null)
 }
@@ -37,28 +67,22 @@ build_qt() {
     # Qt's own toolchain file will name this one: keep it beside the cached Qt, not in a clone.
     mkdir -p "$qt_prefix"
     cp packaging/windows/mingw-toolchain.cmake "$qt_prefix/mingw-toolchain.cmake"
-    # What Karvela does not use is left out; tablet support needs a header Debian's
-    # source leaves out, without OpenGL the Windows plugin needs dynamic GL off, and the
-    # DirectWrite font database (not Qt 6.4's default on Windows) does not link without
-    # Direct2D.
     cmake -S "$work/qtbase" -B "$work/build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/mingw-toolchain.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF \
-        -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
-        >"$work/configure.log" \
+        "${qt_features[@]}" >"$work/configure.log" \
         || { tail -40 "$work/configure.log"; return 1; }
     cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || { tail -60 "$work/build.log"; return 1; }
     cmake --install "$work/build" >/dev/null
-    echo "$qt_version" >"$qt_prefix/.karvela-qt-version"
+    echo "$qt_key" >"$qt_prefix/.karvela-qt-version"
     rm -rf "$work"
 }
 
 mkdir -p "$cache"
-if [ "$(cat "$qt_prefix/.karvela-qt-version" 2>/dev/null)" != "$qt_version" ]; then
+if [ "$(cat "$qt_prefix/.karvela-qt-version" 2>/dev/null)" != "$qt_key" ]; then
+    rm -rf "$qt_prefix"
     build_qt
 fi
 [ "${1:-}" = --qt-only ] && exit 0

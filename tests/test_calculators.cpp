@@ -1,5 +1,12 @@
 #include "support/scenario.h"
 
+#include "calc/devirwindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The prayer and fasting screens driven as a user would: type, click, answer the
@@ -15,6 +22,7 @@ private slots:
     void namedReports_data();
     void namedReports();
     void englishLocaleReadsAndWritesPoints();
+    void recordOfThePrayerScreen();
 };
 
 namespace {
@@ -91,6 +99,14 @@ void TestCalculators::sessions_data()
          "question|converter|report:TypeMismatch", "Text13=|Text14="},
         {"gold per round overflows", ScreenId::Form6, "",
          "Text11=1e308|Text12=10|Command13", "report:Overflow", "Text13=|Text14="},
+
+        // The devir record, refused while the screen shows no current figures.
+        {"record before any gold figure", ScreenId::Form6, "", "DevirCizelgesi", "recordFirst", ""},
+        {"record after a price changed", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=71|Command1|Text3=500|DevirCizelgesi",
+         "question|converter|recordResettle", ""},
+        {"record with rounds of an earlier gold figure", ScreenId::Form7, "NN",
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text1=70|Command2|DevirCizelgesi",
+         "question|converter|question|converter|recordRecount", "Text9=1,2"},
 
         // The fasting screen.
         {"man 71, then rounds", ScreenId::Form7, "Y",
@@ -237,6 +253,41 @@ void TestCalculators::englishLocaleReadsAndWritesPoints()
     QVERIFY2(Scenario::boxesMatch(fasting, list("Text5=8.00625"), &mismatch), qPrintable(mismatch));
     QVERIFY2(app.messages.shown.last().text.contains(QStringLiteral("12 veya 12.5")),
              qPrintable(app.messages.shown.last().text));
+}
+
+// The record that Ctrl+P opens holds the screen's figures, and so does its PDF, read
+// back with pdftotext; a PDF that cannot be saved leaves nothing behind.
+void TestCalculators::recordOfThePrayerScreen()
+{
+    ScreenTest app;
+    app.messages.answers = {MessageAnswer::Yes};
+    Screen *prayer = app.open(ScreenId::Form6);
+    Scenario::play(prayer, list("Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13"));
+    QApplication::setActiveWindow(prayer);
+    QTest::keyClick(prayer, Qt::Key_P, Qt::ControlModifier);
+    const auto *window = prayer->findChild<DevirWindow *>();
+    QVERIFY(window && window->isVisible());
+
+    const QStringList figures = list("62 sene|235.600 kg buğday|589 gram altın|= 200 gram|"
+                                     "2 tam devir ve 189 gramlık bir son devir (toplam 3 devir)|2. fakir: 89 g|Velî / vekil");
+    const QString shown = window->record().toPlainText();
+    for (const QString &figure : figures)
+        QVERIFY2(shown.contains(figure), qPrintable(figure));
+
+    QTemporaryDir folder;
+    const QString nowhere = folder.filePath(QStringLiteral("missing/record.pdf"));
+    QVERIFY(!writeRecordPdf(window->record(), window->heading(), nowhere));
+    QVERIFY(!QFileInfo::exists(nowhere));
+    const QString pdf = folder.filePath(QStringLiteral("record.pdf"));
+    QVERIFY(writeRecordPdf(window->record(), window->heading(), pdf));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is missing");
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(20000));
+    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+    for (const QString &figure : figures + list("Sayfa 1 / 1"))
+        QVERIFY2(read.contains(figure), qPrintable(figure + QStringLiteral(" is not in: ") + read));
 }
 
 QTEST_MAIN(TestCalculators)

@@ -1,5 +1,6 @@
 #include "calc/expiation.h"
 #include "calc/hijri.h"
+#include "calc/roundplan.h"
 #include "common/errors.h"
 
 #include <QTest>
@@ -19,6 +20,8 @@ class TestEngine : public QObject
 private slots:
     void computes_data();
     void computes();
+    void roundPlans_data();
+    void roundPlans();
 };
 
 void TestEngine::computes_data()
@@ -92,6 +95,58 @@ void TestEngine::computes()
         QVERIFY2(error, thrown.what());
         QCOMPARE(thrown.kind(), *error);
     }
+}
+
+// The rounds of the devir record: "full+last=total" and the listed rounds as
+// "hand-overs>still owed"; "(n more)" for the rounds beyond the list.
+void TestEngine::roundPlans_data()
+{
+    QTest::addColumn<double>("needed");
+    QTest::addColumn<double>("atHand");
+    QTest::addColumn<double>("poor");
+    QTest::addColumn<QString>("plan"); // empty: no plan
+
+    QTest::newRow("exact split") << 600.0 << 100.0 << 2.0 << "3+0=3 100,100>400 100,100>200 100,100>0";
+    QTest::newRow("last round short") << 589.0 << 100.0 << 2.0 << "2+189=3 100,100>389 100,100>189 100,89>0";
+    QTest::newRow("one poor") << 250.0 << 100.0 << 1.0 << "2+50=3 100>150 100>50 50>0";
+    QTest::newRow("gold at hand above the need") << 589.0 << 1000.0 << 2.0 << "0+589=1 589>0";
+    QTest::newRow("decimals add up") << 8.00625 << 5.0 << 2.0 << "0+8.00625=1 5,3.00625>0";
+    QTest::newRow("nothing needed") << 0.0 << 5.0 << 2.0 << "0+0=0";
+    QTest::newRow("capped at 1000 hand-overs") << 2000.0 << 1.0 << 1.0 << "2000+0=2000 (1000 listed, 1000 more)";
+    QTest::newRow("one round beyond the cap") << 5000.0 << 1.0 << 2000.0 << "2+1000=3 (0 listed, 3 more)";
+    QTest::newRow("too large to count") << 1e300 << 0.001 << 2.0 << "";
+    QTest::newRow("no gold at hand") << 589.0 << 0.0 << 2.0 << "";
+}
+
+void TestEngine::roundPlans()
+{
+    QFETCH(double, needed);
+    QFETCH(double, atHand);
+    QFETCH(double, poor);
+    QFETCH(QString, plan);
+
+    const std::optional<RoundPlan> made = planRounds(needed, atHand, poor);
+    if (plan.isEmpty()) {
+        QVERIFY(!made);
+        return;
+    }
+    QVERIFY(made);
+    const auto grams = [&](qint64 units) { return QString::number(unitsToGrams(units, made->decimals), 'g', 15); };
+    QStringList written = {QStringLiteral("%1+%2=%3").arg(made->fullRounds).arg(grams(made->lastRound)).arg(made->totalRounds)};
+    qint64 given = 0;
+    for (const RoundPlan::Round &round : made->listed) {
+        QStringList handovers;
+        for (qint64 units : round.handovers) {
+            handovers.append(grams(units));
+            given += units;
+        }
+        QCOMPARE(round.owedAfter, made->goldNeeded - given); // what is owed is what is not yet given
+        if (made->unlistedRounds() == 0)
+            written.append(handovers.join(u',') + u'>' + grams(round.owedAfter));
+    }
+    if (made->unlistedRounds() > 0)
+        written.append(QStringLiteral("(%1 listed, %2 more)").arg(made->listed.size()).arg(made->unlistedRounds()));
+    QCOMPARE(written.join(u' '), plan);
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

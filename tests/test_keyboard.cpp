@@ -27,10 +27,10 @@ void TestKeyboard::tabWalksTheDesignedOrder_data()
     QTest::newRow("menu") << ScreenId::Form5 << names("Command2 Command3 Command90 Command7 Command8 Command4 Commandl");
     QTest::newRow("prayer") << ScreenId::Form6
                             << names("Text1 Command2 Command1 Text2 Text10 Text11 Text12 Command13 Text13 Text14 "
-                                     "Command39 Text8 Text3");
+                                     "Command39 DevirCizelgesi Text8 Text3");
     QTest::newRow("fasting") << ScreenId::Form7
                              << names("Text4 Text3 Command2 Command1 Text2 Text5 Text6 Text8 Command6 Text9 Text1 "
-                                      "Command39");
+                                      "Command39 DevirCizelgesi");
     QTest::newRow("hijri") << ScreenId::Form8 << names("Text1 Command1 Text2 Command39");
     QTest::newRow("how-to") << ScreenId::Form1 << names("Text1 Command39");
     QTest::newRow("rights") << ScreenId::Form4 << names("Text1 Command39");

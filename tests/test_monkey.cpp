@@ -140,7 +140,9 @@ void TestMonkey::randomUse()
             if (!screen || !screen->isVisible())
                 continue;
             for (QPushButton *button : screen->findChildren<QPushButton *>()) {
-                if (button->objectName() != u"Command4") // "X" would end the program
+                // "X" would end the program; printing and saving open the system's own dialogs.
+                const QString name = button->objectName();
+                if (name != u"Command4" && name != u"print" && name != u"savePdf")
                     buttons.append(button);
             }
             for (QLineEdit *box : screen->findChildren<QLineEdit *>()) {

@@ -1,10 +1,11 @@
 #include "app/application.h"
 #include "calc/ageconfirmation.h"
+#include "calc/devirwindow.h"
 #include "common/boxlabel.h"
 #include "common/buttonstyle.h"
 #include "common/qtmessageservice.h"
 #include "support/strayboxguard.h"
-#include "support/screentest.h"
+#include "support/scenario.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -157,6 +158,19 @@ QList<MessageBoxRequest> everyMessageBox()
             recorder.show(errorReport(CalculationError(fault), longestCaption, longText, computed));
     }
     recorder.show(errorReport(CalculationError(ErrorKind::Overflow), longestCaption, longText, false));
+    // The devir record's refusals, and its failures to print and to save.
+    const QList<std::pair<ScreenId, const char *>> refusals = {
+        {ScreenId::Form6, "DevirCizelgesi"},
+        {ScreenId::Form6, "Text8=1|Text3=400|Text1=71|Command1|Text3=500|DevirCizelgesi"},
+        {ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text1=70|Command2|DevirCizelgesi"}};
+    for (const auto &[screen, steps] : refusals) {
+        ScreenTest app;
+        app.messages.answers = {MessageAnswer::No, MessageAnswer::No};
+        Scenario::play(app.open(screen), QString::fromUtf8(steps).split(u'|'));
+        recorder.shown.append(app.messages.shown.last());
+    }
+    recorder.show(recordNotPrinted());
+    recorder.show(recordNotSaved(QStringLiteral("/home/kullanici/Belgeler/karvela-namaz-iskati-2026-12-09.pdf")));
 
     QList<MessageBoxRequest> unique;
     for (const MessageBoxRequest &request : std::as_const(recorder.shown)) {
@@ -251,6 +265,13 @@ void TestReadability::screensShowEveryTextWhole()
         problems += cutTexts(screen);
         app.screens.hideScreen(id);
     }
+    // The devir record's window, over the example of the prayer screen.
+    DevirWindow record(nullptr, app.messages);
+    const RecordFigures example{.wheatPrice = 1, .goldPrice = 400, .hijriAge = 71, .years = 62, .goldNeeded = 589,
+                                .rounds = RecordFigures::Rounds{100, 2, 2.9}};
+    record.showRecord(Expiation::Prayers, devirRecordHtml(example, QDate(2026, 12, 9)));
+    QVERIFY(QTest::qWaitForWindowExposed(&record));
+    problems += cutTexts(&record);
     QVERIFY2(problems.isEmpty(), qPrintable(u"cut: "_qs + problems.join(u"\n     "_qs)));
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/screenregistry.h"
+#include "calc/devirwindow.h"
 #include "common/qtmessageservice.h"
 #include "common/screen.h"
 
@@ -88,7 +89,24 @@ struct Shot
     // A message box the clicks bring, pictured: the start of its text and the file.
     QString boxText = {};
     const char *boxFile = nullptr;
+    // The devir record the clicks open, pictured in its window and saved as a PDF.
+    const char *recordFile = nullptr;
 };
+
+// Pictures the record window of `screen` and saves its record as a PDF beside it.
+bool saveRecord(Screen *screen, const QDir &folder, const char *file)
+{
+    auto *window = screen->findChild<DevirWindow *>();
+    if (!window)
+        return false;
+    settle();
+    const QString picture = folder.filePath(QString::fromLatin1(file));
+    const bool saved = saveFrame(window->frameGeometry(), picture) &&
+                       writeRecordPdf(window->record(), window->heading(),
+                                      QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf")));
+    window->close();
+    return saved;
+}
 
 void fill(Screen *screen, const Shot &shot)
 {
@@ -132,6 +150,11 @@ int main(int argc, char **argv)
         // The price warning: "Kadın" with the gold price left empty.
         {ScreenId::Form6, nullptr, {{"Text3", QString()}}, {"Command1"}, QStringLiteral("Buğday"),
          "10-fiyat-uyarisi.png"},
+        // The devir record of the prayer screen's example.
+        {ScreenId::Form6, nullptr,
+         {{"Text8", QStringLiteral("1")}, {"Text3", QStringLiteral("400")}, {"Text1", QStringLiteral("71")},
+          {"Text11", QStringLiteral("100")}, {"Text12", QStringLiteral("2")}},
+         {"Command1", "Command13", "DevirCizelgesi"}, {}, nullptr, "13-devir-cizelgesi.png"},
         // The error report: a gold price in words, named with its box.
         {ScreenId::Form6, nullptr, {{"Text3", QStringLiteral("dörtbin")}}, {"Command2"}, QStringLiteral("Tür"),
          "11-hata-raporu.png"},
@@ -155,6 +178,8 @@ int main(int argc, char **argv)
         settle();
         if (shot.file)
             saved &= saveFrame(screen->frameGeometry(), folder.filePath(QString::fromLatin1(shot.file)));
+        if (shot.recordFile)
+            saved &= saveRecord(screen, folder, shot.recordFile);
         screens.hideScreen(shot.screen);
     }
     return saved && messages.allSaved() ? 0 : 1;

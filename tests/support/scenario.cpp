@@ -25,6 +25,14 @@ QString keyOf(const MessageBoxRequest &request)
         {QStringLiteral("badPrices"), QStringLiteral("Buğday ve/veya Altın Fiyatlarını hatalı girdiniz...")},
         {QStringLiteral("notePrayer"), QStringLiteral("VEFAT EDENİN YAŞI HİCRİ SENEYE GÖRE YAZILACAKTIR.")},
         {QStringLiteral("noteFasting"), QStringLiteral("VEFAT EDENİN YAŞI HİCRİ YILA GÖRE YAZILACAKTIR...")},
+        {QStringLiteral("recordFirst"), QStringLiteral("Devir çizelgesi için önce fiyatları ve vefat edenin yaşını "
+                                                       "yazıp \"Kadın\" veya \"Erkek\" düğmesine basınız.")},
+        {QStringLiteral("recordResettle"), QStringLiteral("Fiyatlar ya da yaş son hesaptan sonra değiştirildi. Devir "
+                                                          "çizelgesi için önce \"Kadın\" veya \"Erkek\" düğmesine "
+                                                          "yeniden basınız.")},
+        {QStringLiteral("recordRecount"), QStringLiteral("Mevcut altın, fakir sayısı ya da gereken altın devir "
+                                                         "hesabından sonra değişti. Devir çizelgesi için önce \"H E S "
+                                                         "A P L A\" düğmesine yeniden basınız.")},
     };
     for (const auto &[key, text] : notes) {
         if (request == MessageBoxRequest{.text = text})

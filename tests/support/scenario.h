@@ -9,7 +9,8 @@
 //   "Command1"   clicks that button,
 //   "@Text1"     clicks into that box with the mouse.
 // Message boxes are named by key: question, question!, continue, converter,
-// badPrices, notePrayer, noteFasting, and report:<kind> for the error report
+// badPrices, notePrayer, noteFasting, recordFirst, recordResettle, recordRecount
+// (the record's refusals), and report:<kind> for the error report
 // (TypeMismatch, DivisionByZero, Overflow, OutOfRange).
 struct Scenario
 {

@@ -1,0 +1,173 @@
+#include "calc/devirwindow.h"
+
+#include "common/design.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+constexpr qreal marginMm = 18;
+
+QPushButton *addButton(QHBoxLayout *row, const QString &text)
+{
+    auto *button = new QPushButton(text);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+DevirWindow::DevirWindow(QWidget *screen, MessageService &messages) : QDialog(screen), m_messages(messages)
+{
+    setWindowTitle(QStringLiteral("DEVİR ÇİZELGESİ"));
+    resize(twipsToPixels(QSize(9600, 9000)));
+    m_view = new QTextBrowser;
+    m_view->setObjectName(QStringLiteral("record"));
+    m_view->setAccessibleName(QStringLiteral("Devir çizelgesi"));
+    m_view->setOpenLinks(false);
+
+    auto *buttons = new QHBoxLayout;
+    QPushButton *print = addButton(buttons, QStringLiteral("Yazdır..."));
+    QPushButton *save = addButton(buttons, QStringLiteral("PDF Olarak Kaydet..."));
+    buttons->addStretch();
+    QPushButton *close = addButton(buttons, QStringLiteral("Kapat"));
+    print->setObjectName(QStringLiteral("print"));
+    save->setObjectName(QStringLiteral("savePdf"));
+    close->setObjectName(QStringLiteral("close"));
+    connect(print, &QPushButton::clicked, this, &DevirWindow::print);
+    connect(save, &QPushButton::clicked, this, &DevirWindow::saveAsPdf);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view);
+    layout->addLayout(buttons);
+}
+
+void DevirWindow::showRecord(Expiation expiation, const QString &html)
+{
+    m_expiation = expiation;
+    m_view->setHtml(html);
+    show();
+    raise();
+    activateWindow();
+    m_view->setFocus();
+}
+
+const QTextDocument &DevirWindow::record() const
+{
+    return *m_view->document();
+}
+
+void DevirWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(heading());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Yazdır"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!paintRecord(record(), heading(), printer))
+        m_messages.show(recordNotPrinted());
+}
+
+void DevirWindow::saveAsPdf()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString proposed = QDir(folder).filePath(devirRecordFileName(m_expiation, QDate::currentDate()));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Olarak Kaydet"), proposed,
+                                                      QStringLiteral("PDF belgesi (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!writeRecordPdf(record(), heading(), path))
+        m_messages.show(recordNotSaved(path));
+}
+
+MessageBoxRequest recordNotPrinted()
+{
+    return {.text = QStringLiteral("Devir çizelgesi yazdırılamadı. Lütfen yazıcıyı kontrol ediniz."),
+            .icon = MessageIcon::Critical};
+}
+
+MessageBoxRequest recordNotSaved(const QString &path)
+{
+    return {.text = QStringLiteral("\"%1\" kaydedilemedi. Lütfen klasöre yazma izniniz olduğunu ve diskte yer "
+                                   "bulunduğunu kontrol ediniz.")
+                        .arg(QDir::toNativeSeparators(path)),
+            .icon = MessageIcon::Critical};
+}
+
+bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+
+    // The record is laid out again for the page, at the device's resolution.
+    const std::unique_ptr<QTextDocument> pages(record.clone());
+    pages->documentLayout()->setPaintDevice(&device);
+    QFont small = pages->defaultFont();
+    small.setPointSizeF(9);
+    const qreal band = QFontMetricsF(small, &device).height() * 2;
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QRectF body(0, band, page.width(), page.height() - 2 * band);
+    pages->setPageSize(body.size());
+
+    const int count = pages->pageCount();
+    for (int index = 0; index < count; ++index) {
+        if (index > 0)
+            device.newPage();
+        painter.save();
+        painter.translate(body.left(), body.top() - index * body.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, index * body.height(), body.width(), body.height());
+        painter.setClipRect(context.clip);
+        pages->documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        painter.setFont(small);
+        painter.drawText(QRectF(0, 0, page.width(), band), Qt::AlignLeft | Qt::AlignTop,
+                         heading + QStringLiteral(" — DEVİR ÇİZELGESİ"));
+        painter.drawText(QRectF(0, page.height() - band, page.width(), band), Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("Sayfa %1 / %2").arg(index + 1).arg(count));
+    }
+    return painter.end();
+}
+
+bool writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(heading + QStringLiteral(" — DEVİR ÇİZELGESİ"));
+        writer.setCreator(QStringLiteral("Karvela"));
+        painted = paintRecord(record, heading, writer);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,120 @@
+#include "calc/roundplan.h"
+
+#include <QString>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr qint64 largestUnits = std::numeric_limits<qint64>::max() / 10;
+
+// A figure as 15 significant digits write it, the way the screens show it: whole
+// units of 10^-decimals.
+struct Decimal
+{
+    qint64 units = 0;
+    int decimals = 0;
+};
+
+std::optional<Decimal> toDecimal(double value)
+{
+    if (!std::isfinite(value) || value < 0)
+        return std::nullopt;
+    if (value == 0)
+        return Decimal{};
+    // "d.dddddddddddddde±x": exactly fifteen significant digits.
+    const QString written = QString::number(value, 'e', 14);
+    const qsizetype e = written.indexOf(u'e');
+    QString digits = written.left(e).remove(u'.');
+    int power = written.mid(e + 1).toInt() - 14;
+    while (digits.endsWith(u'0')) {
+        digits.chop(1);
+        ++power;
+    }
+    Decimal decimal{digits.toLongLong(), 0};
+    for (; power > 0; --power) {
+        if (decimal.units > largestUnits)
+            return std::nullopt;
+        decimal.units *= 10;
+    }
+    decimal.decimals = -power;
+    return decimal;
+}
+
+// The same figure with more decimals: 5 as 50000 units of 10^-4.
+std::optional<qint64> withDecimals(Decimal decimal, int decimals)
+{
+    for (int i = decimal.decimals; i < decimals; ++i) {
+        if (decimal.units > largestUnits)
+            return std::nullopt;
+        decimal.units *= 10;
+    }
+    return decimal.units;
+}
+
+RoundPlan::Round fullRound(const RoundPlan &plan, qint64 number)
+{
+    return {number, QList<qint64>(plan.poorPeople, plan.goldAtHand), plan.goldNeeded - number * plan.perRound};
+}
+
+RoundPlan::Round shortRound(const RoundPlan &plan)
+{
+    RoundPlan::Round round{plan.totalRounds, {}, 0};
+    for (qint64 left = plan.lastRound; left > 0; left -= round.handovers.last())
+        round.handovers.append(std::min(left, plan.goldAtHand));
+    return round;
+}
+
+void listRounds(RoundPlan &plan)
+{
+    qint64 handovers = 0;
+    for (qint64 number = 1; number <= plan.totalRounds; ++number) {
+        const bool full = number <= plan.fullRounds;
+        const qint64 inRound = full ? plan.poorPeople : (plan.lastRound + plan.goldAtHand - 1) / plan.goldAtHand;
+        if (handovers + inRound > maxListedHandovers)
+            return;
+        handovers += inRound;
+        plan.listed.append(full ? fullRound(plan, number) : shortRound(plan));
+    }
+}
+
+} // namespace
+
+qint64 RoundPlan::unlistedFullRounds() const
+{
+    return std::max<qint64>(0, fullRounds - qint64(listed.size()));
+}
+
+std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double poorPeople)
+{
+    const std::optional<Decimal> needed = toDecimal(goldNeeded);
+    const std::optional<Decimal> atHand = toDecimal(goldAtHand);
+    const bool wholePoor = std::isfinite(poorPeople) && poorPeople >= 1 && poorPeople == std::floor(poorPeople) &&
+                           poorPeople <= double(largestUnits);
+    if (!needed || !atHand || atHand->units == 0 || !wholePoor)
+        return std::nullopt;
+
+    RoundPlan plan;
+    plan.decimals = std::max(needed->decimals, atHand->decimals);
+    const std::optional<qint64> neededUnits = withDecimals(*needed, plan.decimals);
+    const std::optional<qint64> atHandUnits = withDecimals(*atHand, plan.decimals);
+    if (!neededUnits || !atHandUnits)
+        return std::nullopt;
+    plan.goldNeeded = *neededUnits;
+    plan.goldAtHand = *atHandUnits;
+    plan.poorPeople = qint64(poorPeople);
+    if (plan.goldAtHand > largestUnits / plan.poorPeople)
+        return std::nullopt;
+    plan.perRound = plan.goldAtHand * plan.poorPeople;
+    plan.fullRounds = plan.goldNeeded / plan.perRound;
+    plan.lastRound = plan.goldNeeded % plan.perRound;
+    plan.totalRounds = plan.fullRounds + (plan.lastRound > 0 ? 1 : 0);
+    listRounds(plan);
+    return plan;
+}
+
+double unitsToGrams(qint64 units, int decimals)
+{
+    return double(units) / std::pow(10.0, decimals);
+}

@@ -1,0 +1,43 @@
+#include "calc/devirwindow.h"
+#include "support/scenario.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTest>
+
+// The devir record of the prayer screen's example, printed through Qt to the CUPS
+// queue that KARVELA_TEST_PRINTER names, as "Yazdır..." prints once its dialog is
+// closed. Run by print/run-print.sh, which sets up the queue and reads what it printed.
+class TestPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printsTheRecord();
+};
+
+void TestPrint::printsTheRecord()
+{
+    const QString queue = qEnvironmentVariable("KARVELA_TEST_PRINTER");
+    if (queue.isEmpty())
+        QSKIP("no printer named");
+    QVERIFY2(QPrinterInfo::availablePrinterNames().contains(queue), "Qt does not see the queue");
+    QLocale::setDefault(turkish);
+
+    ScreenTest app;
+    app.messages.answers = {MessageAnswer::Yes};
+    Screen *prayer = app.open(ScreenId::Form6);
+    Scenario::play(prayer, QString::fromUtf8("Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|"
+                                             "DevirCizelgesi")
+                               .split(u'|'));
+    auto *window = prayer->findChild<DevirWindow *>();
+    QVERIFY(window);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(queue);
+    QVERIFY(printer.isValid());
+    QVERIFY(paintRecord(window->record(), window->heading(), printer));
+}
+
+QTEST_MAIN(TestPrint)
+#include "test_print.moc"
