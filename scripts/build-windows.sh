@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds Karvela for 64-bit Windows on Debian 12 and leaves a ready folder in
-# build-windows/Karvela (karvela.exe, the Qt and MinGW DLLs, the platform plugin, Qt's
+# build-windows/Karvela (karvela.exe, the Qt and MinGW DLLs, the platform and print plugins, Qt's
 # Turkish translation, the licences), the setup program and a zip of the folder beside it. Qt itself is built once, from Debian's own qtbase source, into
 # a cache folder outside the clone ($KARVELA_CACHE, by default ~/.cache/karvela) and
 # reused while it is there and of the same version.
@@ -97,10 +97,11 @@ version=$(sed -n 's/^project(Karvela VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 out=build-windows
 dist="$out/Karvela"
 rm -rf "$dist"
-mkdir -p "$dist/platforms" "$dist/translations"
+mkdir -p "$dist/platforms" "$dist/printsupport" "$dist/translations"
 cp "$out/build/karvela.exe" "$out/build/icons/karvela.ico" "$dist/"
-for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$qt_prefix/bin/$dll.dll" "$dist/"; done
+for dll in Qt6Core Qt6Gui Qt6Widgets Qt6PrintSupport; do cp "$qt_prefix/bin/$dll.dll" "$dist/"; done
 cp "$qt_prefix/plugins/platforms/qwindows.dll" "$dist/platforms/"
+cp "$qt_prefix/plugins/printsupport/windowsprintersupport.dll" "$dist/printsupport/"
 mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll
                /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll
                /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
@@ -112,7 +113,7 @@ sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$dist/Qt-LGPL-3.txt"
 sed 's/$/\r/' packaging/windows/qt-notice.txt >"$dist/Qt-NOTICE.txt"
 
 # Every DLL that a file of the folder needs is in the folder or is Windows' own.
-for binary in "$dist"/*.exe "$dist"/*.dll "$dist"/platforms/*.dll; do
+for binary in "$dist"/*.exe "$dist"/*.dll "$dist"/platforms/*.dll "$dist"/printsupport/*.dll; do
     for needed in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p'); do
         [ -e "$dist/$needed" ] && continue
         case "${needed,,}" in

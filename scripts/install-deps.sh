@@ -11,6 +11,7 @@ if [ ${#packages[@]} -eq 0 ]; then
         qt6-base-dev qt6-translations-l10n
         fonts-liberation fonts-dejavu-core
         xvfb xauth x11-utils openbox imagemagick dbus-x11 at-spi2-core python3-pyatspi xdotool orca
+        cups-daemon cups-client poppler-utils
         desktop-file-utils
     )
 fi

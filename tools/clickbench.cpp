@@ -1,9 +1,12 @@
 // The time of each calculation click, from the click to the result written, with
-// the scripted message service answering every box at once.
+// the scripted message service answering every box at once; then the time to open
+// the devir record of 100 rounds × 10 poor and to write it as a PDF.
 
 #include "support/scriptedmessages.h"
 
 #include "app/screenregistry.h"
+#include "calc/devirwindow.h"
+#include "calc/expiationscreen.h"
 #include "common/screen.h"
 
 #include <QApplication>
@@ -11,6 +14,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +48,43 @@ double medianMicroseconds(Screen *screen, const Click &click, int runs)
     return double(times[runs / 2]) / 1000.0;
 }
 
+template<typename Action>
+double medianMilliseconds(int runs, Action action)
+{
+    std::vector<qint64> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        action();
+        times.push_back(timer.nsecsElapsed());
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return double(times[size_t(runs / 2)]) / 1e6;
+}
+
+// 1000 g of gold, 1 g at hand, 10 poor: 100 rounds of 10 hand-overs.
+void benchmarkRecord(ScreenRegistry &screens)
+{
+    auto *prayer = static_cast<ExpiationScreen *>(screens.screen(ScreenId::Form6));
+    const QList<std::pair<const char *, const char *>> typing = {
+        {"Text8", "1"}, {"Text3", "235,6"}, {"Text1", "71"}, {"Text11", "1"}, {"Text12", "10"}};
+    for (const auto &[box, text] : typing)
+        prayer->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
+    prayer->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    prayer->findChild<QPushButton *>(QStringLiteral("Command13"))->click();
+
+    const double open = medianMilliseconds(21, [&] {
+        prayer->openRecord();
+        QApplication::processEvents();
+    });
+    const auto *window = prayer->findChild<DevirWindow *>();
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("record.pdf"));
+    const double write = medianMilliseconds(5, [&] { writeRecordPdf(window->record(), window->heading(), pdf); });
+    std::printf("devir record, 100 rounds x 10 poor: open %.1f ms (goal 100), PDF %.1f ms (goal 1000), %lld bytes\n",
+                open, write, static_cast<long long>(QFileInfo(pdf).size()));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -70,5 +112,6 @@ int main(int argc, char **argv)
         messages.clear();
     }
     std::printf("every click under 1 ms: %s\n", allUnderGoal ? "yes" : "no");
+    benchmarkRecord(screens);
     return 0;
 }

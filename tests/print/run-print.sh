@@ -25,7 +25,14 @@ cat "${6:-/dev/stdin}" >"${DEVICE_URI#keep:}"
 END
 chmod 700 "$work/bin/backend/keep"
 cupsd=""
-trap '[ -n "$cupsd" ] && kill $cupsd 2>/dev/null; rm -rf "$work"' EXIT
+stop() {
+    if [ -n "$cupsd" ]; then
+        kill "$cupsd" 2>/dev/null || true
+        wait "$cupsd" 2>/dev/null || true
+    fi
+    rm -rf "$work" || true
+}
+trap stop EXIT
 
 cat >"$work/cups-files.conf" <<END
 ServerRoot $work

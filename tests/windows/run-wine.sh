@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tries the Windows build under Wine, in its own X server (with openbox) and its own
 # Wine prefix: the in-process test programs built for Windows, then the installer,
-# Karvela started as installed (notice, "Ana Menü", menu, "X", status 0), and the
+# Karvela started as installed (notice, "Ana Menü", menu, the prayer screen by keyboard,
+# its devir record saved as a PDF and read back, "X", status 0), and the
 # uninstaller, after which nothing of Karvela may be left. Every wait is bounded.
 # Exits 77 (skipped) where Wine or the Windows build is missing.
 #   run-wine.sh BUILD-WINDOWS-FOLDER [SCREENSHOT.png]
@@ -10,7 +11,7 @@ out=$(realpath -m "$1")
 screenshot=${2:+$(realpath -m "$2")}
 here=$(dirname "$(realpath "$0")")
 
-for tool in wine Xvfb openbox xdotool import; do
+for tool in wine Xvfb openbox xdotool import pdftotext; do
     command -v "$tool" >/dev/null || { echo "missing $tool: Wine test skipped"; exit 77; }
 done
 setup=$(ls "$out"/karvela-*-setup.exe 2>/dev/null | head -n1 || true)
@@ -27,6 +28,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Wine takes its locale from the C library's: Turkish only where tr_TR.UTF-8 is generated.
+if ! locale -a 2>/dev/null | grep -qix 'tr_TR\.utf-\?8'; then
+    bash "$here/../../scripts/install-deps.sh" locales
+    sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo sed -i 's/^# *\(tr_TR\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    $sudo locale-gen >/dev/null
+fi
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
 
@@ -62,6 +70,53 @@ grep -aq "karvela.exe" "$shortcut" 2>/dev/null || fail "the shortcut does not le
 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela' >/dev/null 2>&1 \
     || fail "no entry in Programs and Features"
 
+keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.4; done; }
+typed() { xdotool type --delay 80 "$1"; sleep 0.4; }
+
+# The prayer screen by keyboard, its devir record, and the record saved as a PDF through
+# the Windows save dialog, which proposes the Documents folder; then back to the menu.
+save_record() {
+    keys space                                    # the menu's first button: "NAMAZ İSKATI"
+    local prayer
+    prayer=$(wait_window "GRAM ALTIN HESABI")
+    [ -n "$prayer" ] || { fail "the prayer screen did not appear"; return; }
+    typed 71; keys shift+Tab; typed 400; keys shift+Tab; typed 1   # age, gold price, wheat price
+    keys Tab Tab Tab Tab space                    # "Kadın"
+    [ -n "$(wait_window "SORGUSU")" ] || { fail "the age question did not appear"; return; }
+    keys Return; sleep 1; keys Return             # "Hayır", then the converter note
+    sleep 1
+    keys Tab Tab Tab; typed 100; keys Tab; typed 2; keys Tab space   # the rounds
+    sleep 1
+    keys ctrl+p
+    local record
+    record=$(wait_window "ZELGES")
+    [ -n "$record" ] || { fail "the devir record did not open"; return; }
+    keys Tab Tab space                            # "PDF Olarak Kaydet..."
+    sleep 3
+    keys Return                                   # the proposed name, in Documents
+    local pdf=""
+    for _ in $(seq 100); do
+        pdf=$(find "$user_dir" -name 'karvela-namaz-iskati-*.pdf' -size +1k 2>/dev/null | head -n1)
+        [ -n "$pdf" ] && break
+        sleep 0.2
+    done
+    if [ -z "$pdf" ]; then
+        fail "the record was not saved as a PDF in Documents"
+    else
+        # Written under Wine in the Turkish locale: grouped thousands, a decimal comma.
+        local text
+        text=$(pdftotext "$pdf" - 2>/dev/null || true)
+        for expected in "235.600 kg buğday" "589 gram altın" "2,9 devir: 2 tam devir ve 189 gramlık bir son devir"; do
+            grep -qF "$expected" <<<"$text" || fail "the PDF saved under Wine does not say: $expected"
+        done
+        rm -f "$pdf"
+    fi
+    keys Escape                                   # the record closes
+    sleep 1
+    # "Ana Menü" at twips (6840, 120, 1455, 495): its middle, in pixels at 96 DPI.
+    xdotool mousemove --window "$prayer" 504 24 click 1
+}
+
 echo "== Karvela as installed"
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 wait_window() {
@@ -85,6 +140,8 @@ else
         echo "main menu: $(xdotool getwindowname "$menu")"
         sleep 1
         [ -n "$screenshot" ] && import -window "$menu" -frame "$screenshot" 2>/dev/null
+        save_record
+        menu=$(wait_window "KARVELA HESAPLAMA PROGRAMI")
         # "X" at twips (6840, 0, 375, 375).
         xdotool mousemove --window "$menu" 468 12 click 1
     fi
