@@ -80,8 +80,9 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : ExpiationScreen(S
               .accessibleName = u"Sonuç işareti"});
     Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
                        .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});
-    // In the free corner left of the title, and next after "Ana Menü" in the tab order.
-    addRecordButton({0, 0, 2175, 495}, 18,
+    // Right of the prices, where the design leaves room (the title's underline runs
+    // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
+    addRecordButton({5655, 600, 2175, 495}, 18,
                     {.expiation = Expiation::Fasts, .prices = Parsing::Lenient, .wheatPrice = Text4, .goldPrice = Text3,
                      .age = Text1, .years = Text2, .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8,
                      .rounds = Text9});
