@@ -18,14 +18,16 @@ qt_prefix="$cache/qt-$qt_version-mingw64"
 sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
 
 # What Karvela does not use is left out; tablet support needs a header Debian's source
-# leaves out, without OpenGL the Windows plugin needs dynamic GL off, and the DirectWrite
-# font database (not Qt 6.4's default on Windows) does not link without Direct2D. The
-# cached Qt is keyed on these as well as on its version: a cache built with other
-# features is built again, never linked against.
+# leaves out, without OpenGL the Windows plugin needs dynamic GL off, and DirectWrite
+# (not Qt 6.4's default font engine on Windows, GDI is) does not link without Direct2D:
+# neither its font database in the platform plugin nor its font engine in the print
+# engine. The cached Qt is keyed on these as well as on its version: a cache built
+# with other features is built again, never linked against.
 qt_features=(
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_xml=OFF -DFEATURE_printsupport=ON -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
-    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF
 )
 qt_key="$qt_version ${qt_features[*]}"
 
