@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include "app/screenregistry.h"
-#include "app/startupprobe.h"
 #include "common/accessibility.h"
 #include "common/buttonstyle.h"
 #include "common/design.h"
@@ -28,7 +27,7 @@ void loadQtTurkish(QApplication &app)
 void setUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("karvela"));
-    QApplication::setDesktopFileName(QStringLiteral("karvela"));
+    QApplication::setDesktopFileName(QStringLiteral("org.karvela.Karvela"));
     // The same look on every platform, with the design's coloured buttons in their very colours.
     QApplication::setStyle(new KarvelaStyle);
     // No application-wide window icon: each screen carries its own (the main menu the
@@ -48,7 +47,6 @@ int runKarvela(int argc, char **argv)
 
     QtMessageService messages;
     ScreenRegistry screens(messages);
-    installStartupProbe();
     screens.start();
     return QApplication::exec();
 }

@@ -71,25 +71,24 @@ Screen *ScreenRegistry::existing(ScreenId id) const
     return m_slots[slotOf(id)].get();
 }
 
+// On the primary screen, whose desktop may start anywhere among several monitors:
+// centred in its available area, or the converter at its designed place from that
+// area's corner.
 void ScreenRegistry::place(Screen *screen)
 {
-    if (screen->id() == ScreenId::Form8) {
-        screen->move(twipsToPixels(hijriConverterTwips.x()), twipsToPixels(hijriConverterTwips.y()));
-        return;
-    }
-    if (const QScreen *display = QGuiApplication::primaryScreen()) {
-        const QRect area = display->availableGeometry();
+    const QScreen *display = QGuiApplication::primaryScreen();
+    const QRect area = display ? display->availableGeometry() : QRect();
+    if (screen->id() == ScreenId::Form8)
+        screen->move(area.topLeft() + QPoint(twipsToPixels(hijriConverterTwips.x()), twipsToPixels(hijriConverterTwips.y())));
+    else if (display)
         screen->move(area.center() - QPoint(screen->width() / 2, screen->height() / 2));
-    }
 }
 
 void ScreenRegistry::showScreen(ScreenId id)
 {
     Screen *target = screen(id);
     target->show();
-    // The headless platform of the tests has no stacking order to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        target->raise();
+    target->raise();
     target->activateWindow();
 }
 

@@ -45,11 +45,6 @@ double goldWorth(double value, double goldPrice)
     return checkedDivide(value, goldPrice);
 }
 
-double prayerGold(double years, double wheatPrice, double goldPrice)
-{
-    return goldWorth(wheatValue(prayerWheat(years), wheatPrice), goldPrice);
-}
-
 double fastingGold(double years, double wheatPrice, double goldPrice)
 {
     const double wheatValue = checkedMultiply(checkedMultiply(years, wheatPrice), wheatKgPerYearOfFasts);

@@ -15,10 +15,9 @@ double yearsToSettle(double hijriAge, Sex sex);
 // Grams of gold by the fixed rule of 36 g a month, 432 g a year.
 double fixedRuleGold(double years);
 
-// Grams of gold worth the wheat that settles the prayers: 3800 kg a year. The same,
-// step by step, for a screen that reads each figure only when it needs it:
+// Grams of gold worth the wheat that settles the prayers, 3800 kg a year, step by
+// step, for a screen that reads each figure only when it needs it:
 // goldWorth(wheatValue(prayerWheat(years), wheatPrice), goldPrice).
-double prayerGold(double years, double wheatPrice, double goldPrice);
 double prayerWheat(double years);                        // kg of wheat
 double wheatValue(double wheatKg, double wheatPrice);    // lira
 double goldWorth(double value, double goldPrice);        // grams of gold

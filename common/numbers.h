@@ -40,8 +40,9 @@ inline constexpr double largestWritableNumber = 1.79769313486231e308;
 QString formatNumber(double value);
 
 // Rounds to `decimals` places, a tie going to the even neighbour (0,25 → 0,2;
-// 0,35 → 0,4; 2,5 → 2), as the decimal value is written rather than as its
-// binary approximation would round.
+// 0,35 → 0,4; 2,5 → 2). The tie is judged on the double scaled by 10^decimals: at one
+// decimal that is the tie as written, while at two the binary value can fall either
+// side of it (1,015 → 1,01 but 8,345 → 8,35), as a double cannot hold those figures.
 double Round(double value, int decimals);
 
 // Checked arithmetic: each throws a CalculationError instead of giving a value

@@ -1,97 +1,20 @@
 #pragma once
 
-#include "calc/figures.h"
-#include "common/design.h"
+#include "common/calculation.h"
+#include "common/controls.h"
 #include "common/navigator.h"
 
-#include <QLineEdit>
 #include <QHash>
 #include <QList>
 #include <QWidget>
 
 #include <functional>
 #include <initializer_list>
-#include <optional>
 
-class CalculationError;
 class MessageService;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-
-// One control as the design gives it: its designer name, text, rectangle in twips,
-// font, colours and place in the tab order.
-struct DesignedControl
-{
-    const char *name = "";
-    QStringView text = {};
-    QRect twips = {};
-    DesignedFont font = {};
-    std::optional<quint32> background = std::nullopt; // none: the screen's colour shows through
-    std::optional<quint32> foreground = std::nullopt;
-    int tab = -1; // -1: not in the designed tab order
-    Qt::Alignment align = Qt::AlignLeft; // labels keep their text at the top, as designed
-    QStringView accessibleName = {}; // what a screen reader says for a box without a caption
-};
-
-// A text box that reports a mouse click, as the age boxes need (Tab does not count).
-class ClickableLineEdit : public QLineEdit
-{
-    Q_OBJECT
-public:
-    using QLineEdit::QLineEdit;
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-};
-
-// A box that shows a result. Reached with Tab, it keeps its text unselected, unlike
-// an input box, so that a screen reader says its name and figure, not a selection.
-class ResultBox : public ClickableLineEdit
-{
-    Q_OBJECT
-public:
-    using ClickableLineEdit::ClickableLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-};
-
-// One run of a calculation handler. It remembers which result boxes the run has
-// written, which boxes it read and whether the resume-at-end recovery is armed.
-class Calculation
-{
-public:
-    void armRecovery() { m_recoveryArmed = true; }
-    bool recoveryArmed() const { return m_recoveryArmed; }
-
-    // The figure `box` holds, held to the figure's rule (an error names the box).
-    double read(QLineEdit *box, Figure figure, Parsing parsing = Parsing::Lenient);
-
-    // Writes a result in the locale's number format (an overflow if it is not finite).
-    void write(QLineEdit *box, double value);
-    bool wasWritten(const QLineEdit *box) const { return m_written.contains(box); }
-
-    // The box an error is to be named by: the one whose figure was at fault or,
-    // for an error of the arithmetic itself, the figure most likely to have caused it.
-    // None when no box was read.
-    QLineEdit *boxAtFault(const CalculationError &error) const;
-
-private:
-    struct Reading
-    {
-        QLineEdit *box;
-        double value;
-    };
-
-    bool m_recoveryArmed = false;
-    QList<const QLineEdit *> m_written;
-    QList<Reading> m_read;
-    QLineEdit *m_faulty = nullptr; // the box whose figure broke its rule
-};
 
 // The base of every screen: a fixed-size top-level window built from its design,
 // with the shared return handler and the one guard around calculation handlers.

@@ -9,8 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix dpkg-dev
+bash scripts/install-deps.sh windows
 
 qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev)
 cache=${KARVELA_CACHE:-$HOME/.cache/karvela}
@@ -129,7 +128,6 @@ files="$out/uninstall-files.nsh"
 (cd "$dist" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') >"$files"
 
-bash scripts/install-deps.sh nsis zip
 setup="$out/karvela-$version-setup.exe"
 makensis -V2 -DVERSION="$version" -DDIST="$(realpath "$dist")" -DFILES="$(realpath "$files")" \
     -DOUTFILE="$(realpath -m "$setup")" packaging/windows/karvela.nsi

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzz_val fuzz_cdbl fuzz_format

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package build-package/karvela_<version>_<arch>.deb.
+# Builds the Debian package build-package/karvela_<version>_<arch>.deb with the flags
+# Debian builds with (dpkg-buildflags: optimisation, debug information, the prefix
+# maps and the whole hardening set), warnings not treated as errors.
 # Install it with: sudo apt install ./build-package/karvela_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-KARVELA_PRESET=package bash scripts/build.sh
-bash scripts/install-deps.sh dpkg-dev file
+bash scripts/install-deps.sh package
+eval "$(dpkg-buildflags --export=sh)"
+# CMake reads no CPPFLAGS; a fresh tree, so that no earlier flags stay in its cache.
+rm -rf build-package
+KARVELA_PRESET=package bash scripts/build.sh -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS"
 (cd build-package && cpack -G DEB)
 ls build-package/karvela_*.deb

@@ -44,13 +44,13 @@ void TestEngine::computes_data()
         // The prayers: 3800 kg of wheat a year, worth so much gold; or 432 g a year.
         {"fixed rule", [] { return fixedRuleGold(62); }, 26784},
         {"fixed rule, nothing", [] { return fixedRuleGold(0); }, 0},
-        {"prayer gold", [] { return prayerGold(62, 1, 400); }, 589},
-        {"prayer gold, half gram", [] { return prayerGold(59, 1, 400); }, 560.5},
-        {"prayer gold, decimal wheat", [] { return prayerGold(61, 1.5, 400); }, 869.25},
-        {"prayer gold, today's prices", [] { return prayerGold(62, 10, 4000); }, 589},
-        {"prayer gold, free gold", [] { return prayerGold(59, 1, 0); }, 0, ErrorKind::DivisionByZero},
-        {"prayer gold, nothing over nothing", [] { return prayerGold(0, 1, 0); }, 0, ErrorKind::Overflow},
-        {"prayer gold, beyond a double", [] { return prayerGold(59, 1e300, 1e-300); }, 0, ErrorKind::Overflow},
+        {"prayer gold", [] { return goldWorth(wheatValue(prayerWheat(62), 1), 400); }, 589},
+        {"prayer gold, half gram", [] { return goldWorth(wheatValue(prayerWheat(59), 1), 400); }, 560.5},
+        {"prayer gold, decimal wheat", [] { return goldWorth(wheatValue(prayerWheat(61), 1.5), 400); }, 869.25},
+        {"prayer gold, today's prices", [] { return goldWorth(wheatValue(prayerWheat(62), 10), 4000); }, 589},
+        {"prayer gold, free gold", [] { return goldWorth(wheatValue(prayerWheat(59), 1), 0); }, 0, ErrorKind::DivisionByZero},
+        {"prayer gold, nothing over nothing", [] { return goldWorth(wheatValue(prayerWheat(0), 1), 0); }, 0, ErrorKind::Overflow},
+        {"prayer gold, beyond a double", [] { return goldWorth(wheatValue(prayerWheat(59), 1e300), 1e-300); }, 0, ErrorKind::Overflow},
 
         // The fasts: 52.5 kg of wheat a year.
         {"fasting gold, man", [] { return fastingGold(59, 2, 500); }, 12.39},

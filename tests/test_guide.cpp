@@ -82,7 +82,7 @@ void TestGuide::howToAgreesWithTheCalculators_data()
     QTest::newRow("woman's years") << QStringLiteral("71 − 9 = %1").arg(figure(womanYears));
     QTest::newRow("man's years") << QStringLiteral("71 − 12 = %1").arg(figure(yearsToSettle(71, Sex::Man)));
     QTest::newRow("prayer gold") << QStringLiteral("%1 × 3800 × 10 ÷ 4000 = %2").arg(figure(womanYears),
-                                                                                    figure(prayerGold(womanYears, 10, 4000)));
+                                                                                    figure(goldWorth(wheatValue(prayerWheat(womanYears), 10), 4000)));
     QTest::newRow("fasting gold") << QStringLiteral("%1 × 10 × 52,5 ÷ 4000 = %2").arg(figure(womanYears),
                                                                                      figure(fastingGold(womanYears, 10, 4000)));
     const double years69 = yearsToSettle(69, Sex::Woman);

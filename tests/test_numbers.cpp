@@ -210,6 +210,9 @@ void TestNumbers::round_data()
     QTest::newRow("below tie") << 2.94 << 1 << 2.9;
     QTest::newRow("above tie") << 1.239 << 1 << 1.2;
     QTest::newRow("two decimals") << 71.12213 << 2 << 71.12;
+    // At two decimals the binary value decides: 1,015 is held as 1,01499…, 8,345 as 8,34500…1.
+    QTest::newRow("two decimals, binary below the tie") << 1.015 << 2 << 1.01;
+    QTest::newRow("two decimals, binary above the tie") << 8.345 << 2 << 8.35;
     QTest::newRow("negative tie") << -0.25 << 1 << -0.2;
     QTest::newRow("huge stays") << 1e300 << 2 << 1e300;
 }

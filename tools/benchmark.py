@@ -15,7 +15,7 @@ import time
 
 
 def one_run(command):
-    env = dict(os.environ, KARVELA_STARTUP_PROBE="1", LANG="tr_TR.UTF-8")
+    env = dict(os.environ, LANG="tr_TR.UTF-8")
     started = time.time_ns()
     process = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     line = process.stdout.readline().split()

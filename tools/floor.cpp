@@ -2,7 +2,7 @@
 // built with the same flags as Karvela. With --text the window also shows one
 // line of text, which is what it costs any program to bring up its fonts.
 
-#include "app/startupprobe.h"
+#include "tools/startupprobe.h"
 
 #include <QApplication>
 #include <QLabel>

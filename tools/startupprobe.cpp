@@ -1,4 +1,4 @@
-#include "app/startupprobe.h"
+#include "tools/startupprobe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -38,6 +38,5 @@ protected:
 
 void installStartupProbe()
 {
-    if (qEnvironmentVariableIsSet("KARVELA_STARTUP_PROBE"))
-        qApp->installEventFilter(new FirstPaint(qApp));
+    qApp->installEventFilter(new FirstPaint(qApp));
 }

@@ -1,0 +1,74 @@
+#include "common/calculation.h"
+
+#include "common/errors.h"
+#include "common/messages.h"
+#include "common/numbers.h"
+#include "common/screen.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
+double Calculation::read(QLineEdit *box, Figure figure, Parsing parsing)
+{
+    try {
+        const double value = readFigure(box->text(), figure, parsing);
+        m_read.append({box, value});
+        return value;
+    } catch (const CalculationError &) {
+        m_faulty = box;
+        throw;
+    }
+}
+
+void Calculation::write(QLineEdit *box, double value)
+{
+    box->setText(formatNumber(value));
+    m_written.append(box);
+}
+
+QLineEdit *Calculation::boxAtFault(const CalculationError &error) const
+{
+    if (m_faulty || m_read.isEmpty())
+        return m_faulty;
+    if (error.kind() != ErrorKind::Overflow)
+        return m_read.last().box;
+    // Only a figure far too large or far too small takes a product or a quotient
+    // beyond a double: the one farthest from 1 in order of magnitude.
+    const auto distanceFromOne = [](const Reading &reading) {
+        return reading.value == 0 ? 0.0 : std::fabs(std::log10(std::fabs(reading.value)));
+    };
+    return std::max_element(m_read.cbegin(), m_read.cend(), [&](const Reading &a, const Reading &b) {
+               return distanceFromOne(a) < distanceFromOne(b);
+           })->box;
+}
+
+bool Screen::calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps)
+{
+    Calculation calculation;
+    try {
+        steps(calculation);
+        return true;
+    } catch (const CalculationError &error) {
+        for (QLineEdit *box : results) {
+            if (!calculation.wasWritten(box))
+                box->clear();
+        }
+        if (!calculation.recoveryArmed())
+            report(error, calculation.boxAtFault(error));
+        return false;
+    }
+}
+
+void Screen::report(const CalculationError &error, QLineEdit *box)
+{
+    const auto named = box ? m_captions.constFind(box) : m_captions.cend();
+    if (named == m_captions.cend()) {
+        m_messages.show(errorReport(error.kind()));
+        return;
+    }
+    m_messages.show(errorReport(error, *named, box->text(), box->isReadOnly()));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "calc/figures.h"
+
+#include <QList>
+
+class CalculationError;
+class QLineEdit;
+
+// One run of a calculation handler. It remembers which result boxes the run has
+// written, which boxes it read and whether the resume-at-end recovery is armed.
+class Calculation
+{
+public:
+    void armRecovery() { m_recoveryArmed = true; }
+    bool recoveryArmed() const { return m_recoveryArmed; }
+
+    // The figure `box` holds, held to the figure's rule (an error names the box).
+    double read(QLineEdit *box, Figure figure, Parsing parsing = Parsing::Lenient);
+
+    // Writes a result in the locale's number format (an overflow if it is not finite).
+    void write(QLineEdit *box, double value);
+    bool wasWritten(const QLineEdit *box) const { return m_written.contains(box); }
+
+    // The box an error is to be named by: the one whose figure was at fault or,
+    // for an error of the arithmetic itself, the figure most likely to have caused it.
+    // None when no box was read.
+    QLineEdit *boxAtFault(const CalculationError &error) const;
+
+private:
+    struct Reading
+    {
+        QLineEdit *box;
+        double value;
+    };
+
+    bool m_recoveryArmed = false;
+    QList<const QLineEdit *> m_written;
+    QList<Reading> m_read;
+    QLineEdit *m_faulty = nullptr; // the box whose figure broke its rule
+};
