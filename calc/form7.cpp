@@ -8,6 +8,8 @@
 
 namespace {
 
+using Kind = TableControl::Kind;
+
 constexpr quint32 background = 0x00C0FFC0;
 constexpr quint32 buttonColour = 0x00FFFFC0;
 constexpr quint32 resultGrey = 0x00C0C0C0;
@@ -16,70 +18,78 @@ constexpr quint32 red = 0x000000FF;
 constexpr DesignedFont labelFont = Fonts::sansSerif(12, true);
 constexpr DesignedFont boxFont = Fonts::sansSerif(9.75, true);
 
+// The screen from top to bottom, as designed; each box before the label that holds it.
+const TableControl controls[] = {
+    {Kind::Label, {.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
+                   .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter}},
+    {Kind::Input, {.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
+                   .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"}},
+    {Kind::BoxLabel, {.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...",
+                      .twips = {120, 600, 4695, 375}, .font = labelFont}, "Text4"},
+    {Kind::Input, {.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
+                   .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"}},
+    {Kind::BoxLabel, {.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+                      .twips = {120, 960, 4815, 375}, .font = labelFont}, "Text3"},
+    {Kind::Input, {.name = "Text1", .twips = {3600, 1680, 2775, 375}, .font = Fonts::sansSerif(8.25), .tab = 8,
+                   .accessibleName = u"Vefat edenin yaşı"}},
+    {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
+                      .font = labelFont}, "Text1"},
+    {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
+                    .background = buttonColour, .tab = 3}},
+    {Kind::Result, {.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
+                    .accessibleName = u"İskat yapılacak sene miktarı"}},
+    {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
+                      .font = labelFont}, "Text2"},
+    {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
+                    .background = buttonColour, .tab = 4}},
+    {Kind::Label, {.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
+                   .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red}},
+    {Kind::Result, {.name = "Text5", .twips = {3720, 3120, 2295, 330}, .background = resultGrey,
+                    .foreground = greyText, .accessibleName = u"Gereken altın miktarı"}},
+    {Kind::BoxLabel, {.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
+                      .font = labelFont}, "Text5"},
+    {Kind::Label, {.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )", .twips = {120, 3600, 3495, 255},
+                   .font = labelFont}},
+    {Kind::Input, {.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
+                   .accessibleName = u"Mevcut altın miktarı (gram)"}},
+    {Kind::Input, {.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"}},
+    {Kind::BoxLabel, {.name = "Label14", .text = u"Fakir sayısı..........................:",
+                      .twips = {120, 4200, 4215, 255}, .font = labelFont}, "Text8"},
+    {Kind::Button, {.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615}, .font = labelFont,
+                    .background = buttonColour, .tab = 7}},
+    {Kind::Label, {.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
+                   .twips = {0, 5520, 5895, 495}, .font = labelFont}},
+    {Kind::Result, {.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
+                    .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"}},
+};
+
 } // namespace
 
 Form7::Form7(Navigator &navigator, MessageService &messages) : ExpiationScreen(ScreenId::Form7, navigator, messages)
 {
     setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
-
-    addLabel({.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
-              .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter});
     addReturnButton({6600, 0, 1455, 495}, 18);
-    Text4 = addInput({.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
-                      .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"});
-    addBoxLabel({.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...", .twips = {120, 600, 4695, 375},
-                 .font = labelFont},
-                Text4);
-    Text3 = addInput({.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
-                      .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"});
-    addBoxLabel({.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
-                 .twips = {120, 960, 4815, 375}, .font = labelFont},
-                Text3);
+    addControls(controls);
     addLine({120, 1440}, {7920, 1440}, 3); // Line1
-
-    Text1 = addInput({.name = "Text1", .twips = {3600, 1680, 2775, 375}, .font = Fonts::sansSerif(8.25), .tab = 8,
-                      .accessibleName = u"Vefat edenin yaşı"});
-    addBoxLabel({.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
-                 .font = labelFont},
-                Text1);
-    Command2 = addButton({.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
-                          .background = buttonColour, .tab = 3});
-    Text2 = addResult({.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
-                       .accessibleName = u"İskat yapılacak sene miktarı"});
-    addBoxLabel({.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
-                 .font = labelFont},
-                Text2);
-    Command1 = addButton({.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
-                          .background = buttonColour, .tab = 4});
+    // The symbols' faces are found at run time.
     addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {0, 2520, 375, 375},
-              .font = symbolFont(Symbols::pointer, 20.25, true),
-              .foreground = red, .accessibleName = u"Not işareti"});
-    addLabel({.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
-              .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red});
-
-    Text5 = addResult({.name = "Text5", .twips = {3720, 3120, 2295, 330}, .background = resultGrey,
-                       .foreground = greyText, .accessibleName = u"Gereken altın miktarı"});
-    addBoxLabel({.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
-                 .font = labelFont},
-                Text5);
-    const QLabel *label7 = addLabel({.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )",
-                                     .twips = {120, 3600, 3495, 255}, .font = labelFont});
-    Text6 = addInput({.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
-                      .accessibleName = u"Mevcut altın miktarı (gram)"});
-    nameBox(Text6, label7->text()); // the label beside the box
-    Text8 = addInput({.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"});
-    addBoxLabel({.name = "Label14", .text = u"Fakir sayısı..........................:", .twips = {120, 4200, 4215, 255},
-                 .font = labelFont},
-                Text8);
-    Command6 = addButton({.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615},
-                          .font = labelFont, .background = buttonColour, .tab = 7});
-    addLabel({.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
-              .twips = {0, 5520, 5895, 495}, .font = labelFont});
+              .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = red, .accessibleName = u"Not işareti"});
     addLabel({.name = "Label9(5)", .text = symbolText(Symbols::arrow), .twips = {5640, 5520, 255, 255},
-              .font = symbolFont(Symbols::arrow, 9.75),
-              .accessibleName = u"Sonuç işareti"});
-    Text9 = addResult({.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
-                       .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"});
+              .font = symbolFont(Symbols::arrow, 9.75), .accessibleName = u"Sonuç işareti"});
+
+    Text4 = control<QLineEdit>("Text4");
+    Text3 = control<QLineEdit>("Text3");
+    Text1 = control<ClickableLineEdit>("Text1");
+    Command2 = control<QPushButton>("Command2");
+    Text2 = control<QLineEdit>("Text2");
+    Command1 = control<QPushButton>("Command1");
+    Text5 = control<QLineEdit>("Text5");
+    Text6 = control<QLineEdit>("Text6");
+    Text8 = control<QLineEdit>("Text8");
+    Command6 = control<QPushButton>("Command6");
+    Text9 = control<QLineEdit>("Text9");
+    nameBox(Text6, control<QLabel>("Label7")->text()); // the label beside the box
+
     // Right of the prices, where the design leaves room (the title's underline runs
     // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
     addRecordButton({5655, 600, 2175, 495}, 18,

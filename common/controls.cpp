@@ -156,6 +156,33 @@ QLabel *Screen::addBoxLabel(const DesignedControl &design, const QWidget *box)
     return setUpLabel(label, design);
 }
 
+void Screen::addControls(std::span<const TableControl> table)
+{
+    using Kind = TableControl::Kind;
+    for (const TableControl &row : table) {
+        switch (row.kind) {
+        case Kind::Label:
+            addLabel(row.design);
+            break;
+        case Kind::Bar:
+            addBar(row.design);
+            break;
+        case Kind::Input:
+            addInput(row.design);
+            break;
+        case Kind::Result:
+            addResult(row.design);
+            break;
+        case Kind::Button:
+            addButton(row.design);
+            break;
+        case Kind::BoxLabel:
+            addBoxLabel(row.design, control<QWidget>(row.box));
+            break;
+        }
+    }
+}
+
 void Screen::applyTabOrder()
 {
     std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),

@@ -21,6 +21,17 @@ struct DesignedControl
     QStringView accessibleName = {}; // what a screen reader says for a box without a caption
 };
 
+// One row of a screen's table of controls: the control as designed, and what kind of
+// control it is. A box label names the box it holds in its gap or leads to with dots,
+// which the table lists before it.
+struct TableControl
+{
+    enum class Kind { Label, Bar, Input, Result, Button, BoxLabel };
+    Kind kind;
+    DesignedControl design;
+    const char *box = nullptr; // a box label's box
+};
+
 // A text box that reports a mouse click, as the age boxes need (Tab does not count).
 class ClickableLineEdit : public QLineEdit
 {

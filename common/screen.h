@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 class MessageService;
 class QLabel;
@@ -60,6 +61,14 @@ protected:
     QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
     // The caption an error report names `box` by, for a box whose label does not hold it.
     void nameBox(const QWidget *box, const QString &caption) { m_captions.insert(box, caption); }
+    // Every control of a table, in its order.
+    void addControls(std::span<const TableControl> table);
+    // A control of this screen by its designer name.
+    template<typename T>
+    T *control(const char *name) const
+    {
+        return findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    }
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
