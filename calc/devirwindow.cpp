@@ -82,7 +82,9 @@ void DevirWindow::print()
     printer.setDocName(heading());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Yazdır"));
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    activateWindow();
+    if (!accepted)
         return;
     if (!paintRecord(record(), heading(), printer))
         m_messages.show(recordNotPrinted());
@@ -94,6 +96,8 @@ void DevirWindow::saveAsPdf()
     const QString proposed = QDir(folder).filePath(devirRecordFileName(m_expiation, QDate::currentDate()));
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Olarak Kaydet"), proposed,
                                                       QStringLiteral("PDF belgesi (*.pdf)"));
+    // The system's dialog does not always hand the keyboard back (Wine does not).
+    activateWindow();
     if (path.isEmpty())
         return;
     if (!writeRecordPdf(record(), heading(), path))

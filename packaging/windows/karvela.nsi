@@ -2,7 +2,11 @@
 ;   makensis -DVERSION=1.0.0 -DDIST=<ready folder> -DFILES=<uninstall list> -DOUTFILE=<setup.exe> karvela.nsi
 ; It installs for the current user, without administrator rights, into
 ; %LOCALAPPDATA%\Programs\Karvela, with a Start-menu shortcut, an optional desktop
-; shortcut, an uninstaller and an entry in "Programs and Features".
+; shortcut, an uninstaller and an entry in "Programs and Features". The uninstaller
+; removes exactly the files of the install manifest (FILES), never the folder blindly.
+; It is our own script, not CPack's NSIS generator: that one (CMake 3.25) installs for
+; all users under Program Files, which needs administrator rights, and its uninstaller
+; cannot be limited to the files it installed.
 
 Unicode true
 ; Karvela is a 64-bit program; its installer is one too.

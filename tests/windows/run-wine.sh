@@ -76,6 +76,9 @@ typed() { xdotool type --delay 80 "$1"; sleep 0.4; }
 # The prayer screen by keyboard, its devir record, and the record saved as a PDF through
 # the Windows save dialog, which proposes the Documents folder; then back to the menu.
 save_record() {
+    # Wine's Documents folder is a link to the desktop user's own: find follows links.
+    saved() { find -L "$user_dir" -name 'karvela-namaz-iskati-*.pdf' 2>/dev/null; }
+    saved | while read -r stale; do rm -f "$stale"; done
     keys space                                    # the menu's first button: "NAMAZ İSKATI"
     local prayer
     prayer=$(wait_window "GRAM ALTIN HESABI")
@@ -96,8 +99,8 @@ save_record() {
     keys Return                                   # the proposed name, in Documents
     local pdf=""
     for _ in $(seq 100); do
-        pdf=$(find "$user_dir" -name 'karvela-namaz-iskati-*.pdf' -size +1k 2>/dev/null | head -n1)
-        [ -n "$pdf" ] && break
+        pdf=$(saved | head -n1)
+        [ -n "$pdf" ] && [ -s "$pdf" ] && break
         sleep 0.2
     done
     if [ -z "$pdf" ]; then
@@ -111,6 +114,8 @@ save_record() {
         done
         rm -f "$pdf"
     fi
+    # Wine leaves no window active after its save dialog: the record is given the keyboard back.
+    xdotool windowactivate --sync "$record" 2>/dev/null || true
     keys Escape                                   # the record closes
     sleep 1
     # "Ana Menü" at twips (6840, 120, 1455, 495): its middle, in pixels at 96 DPI.
