@@ -22,10 +22,12 @@ add_source_entries() {
     entries=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
               sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p')
     stanzas=$(for file in /etc/apt/sources.list.d/*.sources; do
-                  [ -e "$file" ] && [ "$file" != "$deb822" ] && { sed 's/^Types:.*$/Types: deb-src/' "$file"; echo; }
+                  [ -e "$file" ] && [ "$file" != "$deb822" ] || continue
+                  sed 's/^Types:.*$/Types: deb-src/' "$file"
+                  echo
               done)
-    [ -n "$entries" ] && echo "$entries" | $sudo tee "$list" >/dev/null
-    [ -n "$stanzas" ] && echo "$stanzas" | $sudo tee "$deb822" >/dev/null
+    if [ -n "$entries" ]; then echo "$entries" | $sudo tee "$list" >/dev/null; fi
+    if [ -n "$stanzas" ]; then echo "$stanzas" | $sudo tee "$deb822" >/dev/null; fi
     $sudo apt-get update -q
 }
 
