@@ -74,7 +74,7 @@ QString steps(const RecordFigures &f)
 QString roundsExplained(const RecordFigures::Rounds &r, const RoundPlan &plan)
 {
     const QString count = figure(r.rounds) + QStringLiteral(" devir: ");
-    const QString last = grams(plan.lastRound, plan.decimals).chopped(2) + QStringLiteral(" gramlık bir son devir");
+    const QString last = figure(unitsToGrams(plan.lastRound, plan.decimals)) + QStringLiteral(" gramlık bir son devir");
     const QString total = QStringLiteral(" (toplam %1 devir)").arg(figure(double(plan.totalRounds)));
     if (plan.totalRounds == 0)
         return count + QStringLiteral("verilecek altın olmadığı için devir yapılmaz");
