@@ -149,9 +149,10 @@ QString blanks()
 
 } // namespace
 
-QString devirRecordHeading(Expiation expiation)
+QString devirRecordTitle(Expiation expiation)
 {
-    return expiation == Expiation::Prayers ? QStringLiteral("NAMAZ İSKATI") : QStringLiteral("ORUÇ İSKATI");
+    return (expiation == Expiation::Prayers ? QStringLiteral("NAMAZ İSKATI") : QStringLiteral("ORUÇ İSKATI")) +
+           QStringLiteral(" — DEVİR ÇİZELGESİ");
 }
 
 QString devirRecordFileName(Expiation expiation, QDate date)
@@ -162,8 +163,7 @@ QString devirRecordFileName(Expiation expiation, QDate date)
 
 QString devirRecordHtml(const RecordFigures &figures, QDate date)
 {
-    QString html = QStringLiteral("<html><body><h1>%1 — DEVİR ÇİZELGESİ</h1>")
-                       .arg(devirRecordHeading(figures.expiation).toHtmlEscaped());
+    QString html = QStringLiteral("<html><body><h1>%1</h1>").arg(devirRecordTitle(figures.expiation).toHtmlEscaped());
     html += paragraph(QLocale().toString(date, QLocale::LongFormat));
     html += blanks() + inputs(figures) + steps(figures) + rounds(figures);
     html += paragraph(QStringLiteral("Devrin nasıl yapılacağı programın \"Karvela Nasıl Yapılır?\" ekranında "

@@ -34,6 +34,7 @@ struct RecordFigures
 // as HTML for a text document. Figures are written by the locale in force, grouped.
 QString devirRecordHtml(const RecordFigures &figures, QDate date);
 
-// The record's title, for its window, its pages and the name of its PDF.
-QString devirRecordHeading(Expiation expiation);
+// The record's title, "NAMAZ İSKATI — DEVİR ÇİZELGESİ": its heading, its pages' and its
+// PDF's; and the name its PDF is proposed under.
+QString devirRecordTitle(Expiation expiation);
 QString devirRecordFileName(Expiation expiation, QDate date);

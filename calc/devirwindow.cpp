@@ -5,7 +5,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPainter>
@@ -150,7 +149,7 @@ bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPain
 
         painter.setFont(small);
         painter.drawText(QRectF(0, 0, page.width(), band), Qt::AlignLeft | Qt::AlignTop,
-                         heading + QStringLiteral(" — DEVİR ÇİZELGESİ"));
+                         heading);
         painter.drawText(QRectF(0, page.height() - band, page.width(), band), Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("Sayfa %1 / %2").arg(index + 1).arg(count));
     }
@@ -165,7 +164,7 @@ bool writeRecordPdf(const QTextDocument &record, const QString &heading, const Q
     bool painted = false;
     {
         QPdfWriter writer(&file);
-        writer.setTitle(heading + QStringLiteral(" — DEVİR ÇİZELGESİ"));
+        writer.setTitle(heading);
         writer.setCreator(QStringLiteral("Karvela"));
         painted = paintRecord(record, heading, writer);
     }

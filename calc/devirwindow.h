@@ -20,7 +20,7 @@ public:
 
     void showRecord(Expiation expiation, const QString &html);
     const QTextDocument &record() const;
-    QString heading() const { return devirRecordHeading(m_expiation); }
+    QString heading() const { return devirRecordTitle(m_expiation); }
 
 private slots:
     void print();
@@ -32,7 +32,7 @@ private:
     Expiation m_expiation = Expiation::Prayers;
 };
 
-// Lays the record out on A4 pages of `device`, with the heading on each page and
+// Lays the record out on A4 pages of `device`, with its title on each page and
 // "Sayfa 1 / 3" under it. False when the device cannot be painted on.
 bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device);
 

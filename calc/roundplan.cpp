@@ -9,6 +9,15 @@ namespace {
 
 constexpr qint64 largestUnits = std::numeric_limits<qint64>::max() / 10;
 
+// Ten times as many units, where that still fits.
+bool timesTen(qint64 &units)
+{
+    if (units > largestUnits)
+        return false;
+    units *= 10;
+    return true;
+}
+
 // A figure as 15 significant digits write it, the way the screens show it: whole
 // units of 10^-decimals.
 struct Decimal
@@ -34,9 +43,8 @@ std::optional<Decimal> toDecimal(double value)
     }
     Decimal decimal{digits.toLongLong(), 0};
     for (; power > 0; --power) {
-        if (decimal.units > largestUnits)
+        if (!timesTen(decimal.units))
             return std::nullopt;
-        decimal.units *= 10;
     }
     decimal.decimals = -power;
     return decimal;
@@ -46,9 +54,8 @@ std::optional<Decimal> toDecimal(double value)
 std::optional<qint64> withDecimals(Decimal decimal, int decimals)
 {
     for (int i = decimal.decimals; i < decimals; ++i) {
-        if (decimal.units > largestUnits)
+        if (!timesTen(decimal.units))
             return std::nullopt;
-        decimal.units *= 10;
     }
     return decimal.units;
 }

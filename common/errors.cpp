@@ -123,20 +123,22 @@ const char *CalculationError::what() const noexcept
 
 QString errorReportText(ErrorKind kind)
 {
+    const auto report = [kind](const QString &sentence, const QString &hint) {
+        return QStringLiteral("%1: %2\n\n%3").arg(kindHeading(kind), sentence, hint);
+    };
     switch (kind) {
     case ErrorKind::TypeMismatch:
-        return QStringLiteral("Tür uyuşmazlığı: Yazdığınız değerlerden biri sayı olarak okunamadı.\n\n"
-                              "Lütfen kutulara yalnızca sayı yazınız (örneğin %1).")
-            .arg(exampleNumbers());
+        return report(QStringLiteral("Yazdığınız değerlerden biri sayı olarak okunamadı."),
+                      QStringLiteral("Lütfen kutulara yalnızca sayı yazınız (örneğin %1).").arg(exampleNumbers()));
     case ErrorKind::DivisionByZero:
-        return QStringLiteral("Sıfıra bölme: Bölen değer sıfır olduğu için hesap yapılamadı.\n\n"
-                              "Lütfen altın fiyatını, altın miktarını ve fakir sayısını kontrol ediniz.");
+        return report(QStringLiteral("Bölen değer sıfır olduğu için hesap yapılamadı."),
+                      QStringLiteral("Lütfen altın fiyatını, altın miktarını ve fakir sayısını kontrol ediniz."));
     case ErrorKind::Overflow:
-        return QStringLiteral("Taşma: Sonuç hesaplanamayacak kadar büyük ya da tanımsız çıktı.\n\n"
-                              "Lütfen yazdığınız değerleri kontrol ediniz.");
+        return report(QStringLiteral("Sonuç hesaplanamayacak kadar büyük ya da tanımsız çıktı."),
+                      QStringLiteral("Lütfen yazdığınız değerleri kontrol ediniz."));
     case ErrorKind::OutOfRange:
-        return QStringLiteral("Geçersiz değer: Yazdığınız değerlerden biri bu hesapta kullanılamaz.\n\n"
-                              "Lütfen yazdığınız değerleri kontrol ediniz.");
+        return report(QStringLiteral("Yazdığınız değerlerden biri bu hesapta kullanılamaz."),
+                      QStringLiteral("Lütfen yazdığınız değerleri kontrol ediniz."));
     }
     return {};
 }

@@ -31,27 +31,11 @@ struct Click
     const char *button;
 };
 
-double medianMicroseconds(Screen *screen, const Click &click, int runs)
-{
-    for (const auto &[box, text] : click.typing)
-        screen->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
-    QPushButton *button = screen->findChild<QPushButton *>(QString::fromLatin1(click.button));
-    std::vector<qint64> times;
-    times.reserve(runs);
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        button->click();
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return double(times[runs / 2]) / 1000.0;
-}
-
 template<typename Action>
 double medianMilliseconds(int runs, Action action)
 {
     std::vector<qint64> times;
+    times.reserve(size_t(runs));
     QElapsedTimer timer;
     for (int i = 0; i < runs; ++i) {
         timer.start();
@@ -60,6 +44,14 @@ double medianMilliseconds(int runs, Action action)
     }
     std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
     return double(times[size_t(runs / 2)]) / 1e6;
+}
+
+double medianMicroseconds(Screen *screen, const Click &click, int runs)
+{
+    for (const auto &[box, text] : click.typing)
+        screen->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
+    QPushButton *button = screen->findChild<QPushButton *>(QString::fromLatin1(click.button));
+    return medianMilliseconds(runs, [button] { button->click(); }) * 1000.0;
 }
 
 // 1000 g of gold, 1 g at hand, 10 poor: 100 rounds of 10 hand-overs.
