@@ -5,9 +5,17 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+// The designed window is 4635 twips wide; the row of dates below it needs the room
+// for the longest line of Hijri dates.
+constexpr int windowWidth = 5535;
+
+} // namespace
+
 Form8::Form8(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form8, navigator, messages)
 {
-    setupWindow(u"Hicri Yaş Hesabı", {4635, 1785}, 0x008080FF, WindowIcon::None);
+    setupWindow(u"Hicri Yaş Hesabı", {windowWidth, 3135}, 0x008080FF, WindowIcon::None);
 
     addLabel({.name = "Label3", .text = u"HİCRİ YAŞ HESABI", .twips = {120, 120, 2895, 255},
               .font = Fonts::sansSerif(12, true)});
@@ -20,15 +28,52 @@ Form8::Form8(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     addLabel({.name = "Label2", .text = u"HİCRİ YAŞI ", .twips = {120, 1200, 1575, 255}});
     Text2 = addResult({.name = "Text2", .twips = {2040, 1080, 1215, 525}, .font = Fonts::sansSerif(13.5, true),
                        .background = 0x00E0E0E0, .foreground = 0x00000000, .accessibleName = u"Hicri yaşı"});
+    addDateRow();
     applyTabOrder();
     placeResultsAfter(Command1, {Text2});
+    placeResultsAfter(Command2, {Text5});
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
+}
+
+// The second way in, below the designed controls: the two dates a family has at hand.
+void Form8::addDateRow()
+{
+    const QLabel *label4 = addLabel({.name = "Label4", .text = u"DOĞUM TARİHİ", .twips = {120, 1920, 1935, 255}});
+    Text3 = addInput({.name = "Text3", .twips = {2160, 1890, 1095, 285}, .tab = 6, .accessibleName = u"Doğum tarihi"});
+    nameBox(Text3, label4->text());
+    const QLabel *label5 = addLabel({.name = "Label5", .text = u"VEFAT TARİHİ", .twips = {120, 2280, 1935, 255}});
+    Text4 = addInput({.name = "Text4", .twips = {2160, 2250, 1095, 285}, .tab = 7, .accessibleName = u"Vefat tarihi"});
+    nameBox(Text4, label5->text());
+    for (QLineEdit *date : {Text3, Text4})
+        date->setPlaceholderText(QStringLiteral("gg.aa.yyyy"));
+    Command2 = addButton({.name = "Command2", .text = u"TARİHTEN HESAPLA", .twips = {3360, 1890, 2055, 645}, .tab = 8});
+    Text5 = addResult({.name = "Text5", .twips = {120, 2700, windowWidth - 240, 315}, .background = 0x00E0E0E0,
+                       .foreground = 0x00000000, .accessibleName = u"Hicri tarihler"});
+    Text5->setToolTip(QStringLiteral("Hicri tarihler takvim hesabıyla bulunur; her ay ilan edilen takvimden bir gün "
+                                     "farklı olabilir."));
 }
 
 void Form8::Command1_Click()
 {
     calculate({Text2}, [this](Calculation &calculation) {
         calculation.write(Text2, hijriAge(calculation.read(Text1, Figure::Age, Parsing::Strict)));
+    });
+}
+
+void Form8::Command2_Click()
+{
+    calculate({Text2, Text5}, [this](Calculation &calculation) {
+        AgeFromDates ages;
+        try {
+            ages = ageFromDates(Text3->text(), Text4->text(), QDate::currentDate());
+        } catch (const DateSlip &slip) {
+            calculation.blame(slip.date() == LifeDate::Birth ? Text3 : Text4);
+            throw;
+        }
+        calculation.write(Text1, ages.solarAge);
+        calculation.write(Text2, ages.hijriAge);
+        calculation.writeText(Text5, hijriDatesLine(ages));
     });
 }

@@ -2,10 +2,15 @@
 
 #include "common/numbers.h"
 
+#include <QCalendar>
+#include <QLocale>
+#include <QRegularExpression>
+
 namespace {
 
 constexpr double daysInSolarYear = 365.242;
 constexpr double daysInLunarYear = 354.367;
+constexpr double oldestAge = 150; // solar years: an older age is a slip in a date
 
 } // namespace
 
@@ -13,4 +18,59 @@ double hijriAge(double solarYears)
 {
     // Multiply first, then divide, as the figures were always worked out.
     return Round(checkedDivide(checkedMultiply(solarYears, daysInSolarYear), daysInLunarYear), 2);
+}
+
+QDate readDate(const QString &text)
+{
+    // ASCII digits only: \d would also take digits of other scripts.
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})([./-])([0-9]{1,2})\\2([0-9]+)$"));
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        throw CalculationError(Fault::EmptyDate);
+    const QRegularExpressionMatch match = form.match(trimmed);
+    if (!match.hasMatch())
+        throw CalculationError(Fault::NotADate);
+    const QString year = match.captured(4);
+    if (year.size() <= 2)
+        throw CalculationError(Fault::ShortYear);
+    if (year.size() != 4)
+        throw CalculationError(Fault::NotADate);
+    const QDate date(year.toInt(), match.captured(3).toInt(), match.captured(1).toInt());
+    if (!date.isValid())
+        throw CalculationError(Fault::NoSuchDay);
+    return date;
+}
+
+AgeFromDates ageFromDates(const QString &birth, const QString &death, QDate today)
+{
+    const auto read = [](const QString &text, LifeDate which) {
+        try {
+            return readDate(text);
+        } catch (const CalculationError &error) {
+            throw DateSlip(error.fault(), which);
+        }
+    };
+    AgeFromDates ages{.birth = read(birth, LifeDate::Birth), .death = read(death, LifeDate::Death)};
+    const qint64 days = ages.birth.daysTo(ages.death);
+    if (days < 0)
+        throw DateSlip(Fault::BeforeBirth, LifeDate::Death);
+    if (ages.death > today)
+        throw DateSlip(Fault::AfterToday, LifeDate::Death);
+    ages.solarAge = Round(double(days) / daysInSolarYear, 2);
+    ages.hijriAge = Round(double(days) / daysInLunarYear, 2);
+    // The death is checked against today, so an age beyond belief is the birth's slip.
+    if (ages.solarAge > oldestAge)
+        throw DateSlip(Fault::TooOld, LifeDate::Birth);
+    return ages;
+}
+
+QString hijriDate(QDate date)
+{
+    return QLocale(QLocale::Turkish).toString(date, u"d MMMM yyyy", QCalendar(QCalendar::System::IslamicCivil));
+}
+
+QString hijriDatesLine(const AgeFromDates &ages)
+{
+    return QStringLiteral("%1 hicri yıl: %2 – %3")
+        .arg(formatNumber(ages.hijriAge), hijriDate(ages.birth), hijriDate(ages.death));
 }

@@ -24,7 +24,12 @@ double Calculation::read(QLineEdit *box, Figure figure, Parsing parsing)
 
 void Calculation::write(QLineEdit *box, double value)
 {
-    box->setText(formatNumber(value));
+    writeText(box, formatNumber(value));
+}
+
+void Calculation::writeText(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
     m_written.append(box);
 }
 

@@ -18,8 +18,14 @@ public:
     // The figure `box` holds, held to the figure's rule (an error names the box).
     double read(QLineEdit *box, Figure figure, Parsing parsing = Parsing::Lenient);
 
+    // Names `box` as the one at fault in the error the run is about to throw, for a
+    // figure read other than through read().
+    void blame(QLineEdit *box) { m_faulty = box; }
+
     // Writes a result in the locale's number format (an overflow if it is not finite).
     void write(QLineEdit *box, double value);
+    // Writes a result that is text, not a figure.
+    void writeText(QLineEdit *box, const QString &text);
     bool wasWritten(const QLineEdit *box) const { return m_written.contains(box); }
 
     // The box an error is to be named by: the one whose figure was at fault or,

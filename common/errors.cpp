@@ -10,6 +10,9 @@ ErrorKind kindOf(Fault fault)
     case Fault::None:
     case Fault::Empty:
     case Fault::NotANumber:
+    case Fault::EmptyDate:
+    case Fault::NotADate:
+    case Fault::ShortYear:
         return ErrorKind::TypeMismatch;
     case Fault::TooLarge:
         return ErrorKind::Overflow;
@@ -17,6 +20,10 @@ ErrorKind kindOf(Fault fault)
         return ErrorKind::DivisionByZero;
     case Fault::Negative:
     case Fault::NotWhole:
+    case Fault::NoSuchDay:
+    case Fault::BeforeBirth:
+    case Fault::AfterToday:
+    case Fault::TooOld:
         return ErrorKind::OutOfRange;
     }
     return ErrorKind::TypeMismatch;
@@ -44,6 +51,9 @@ QString exampleNumbers()
     return QStringLiteral("12 veya 12%1").arg(QLocale().decimalPoint() + QStringLiteral("5"));
 }
 
+// A date written as a Turkish user writes it.
+const QString exampleDate = QStringLiteral("23.04.1951");
+
 // What the box holds, quoted, on one line and cut short enough to read in a box.
 QString quoted(const QString &boxText)
 {
@@ -69,6 +79,20 @@ QString faultSentence(const CalculationError &error, const QString &box, const Q
         return QStringLiteral("%1 kutusundaki %2 sıfır olduğu için hesap yapılamadı.").arg(box, held);
     case Fault::NotWhole:
         return QStringLiteral("%1 kutusundaki %2 tam sayı değil.").arg(box, held);
+    case Fault::EmptyDate:
+        return QStringLiteral("%1 kutusu boş.").arg(box);
+    case Fault::NotADate:
+        return QStringLiteral("%1 kutusundaki %2 tarih olarak okunamadı.").arg(box, held);
+    case Fault::ShortYear:
+        return QStringLiteral("%1 kutusundaki %2 tarihinde yıl dört haneli değil; hangi yüzyıl olduğu belli değil.").arg(box, held);
+    case Fault::NoSuchDay:
+        return QStringLiteral("%1 kutusundaki %2 takvimde olmayan bir gün.").arg(box, held);
+    case Fault::BeforeBirth:
+        return QStringLiteral("%1 kutusundaki %2 doğum tarihinden önce.").arg(box, held);
+    case Fault::AfterToday:
+        return QStringLiteral("%1 kutusundaki %2 bugünden sonra.").arg(box, held);
+    case Fault::TooOld:
+        return QStringLiteral("%1 kutusundaki %2 ile yaş 150 yılı aşıyor.").arg(box, held);
     case Fault::None:
         break;
     }
@@ -94,6 +118,19 @@ QString faultHint(Fault fault, bool computed)
         return QStringLiteral("Lütfen sıfırdan büyük bir sayı yazınız.");
     case Fault::NotWhole:
         return QStringLiteral("Lütfen bir tam sayı yazınız (örneğin 10).");
+    case Fault::EmptyDate:
+    case Fault::NotADate:
+        return QStringLiteral("Lütfen günü, ayı ve dört haneli yılı yazınız (örneğin %1).").arg(exampleDate);
+    case Fault::ShortYear:
+        return QStringLiteral("Lütfen yılı dört haneli yazınız (örneğin %1).").arg(exampleDate);
+    case Fault::NoSuchDay:
+        return QStringLiteral("Lütfen günü ve ayı kontrol ediniz (örneğin %1).").arg(exampleDate);
+    case Fault::BeforeBirth:
+        return QStringLiteral("Lütfen doğum ve vefat tarihlerini kontrol ediniz (örneğin %1).").arg(exampleDate);
+    case Fault::AfterToday:
+        return QStringLiteral("Lütfen vefat tarihini kontrol ediniz (örneğin %1).").arg(exampleDate);
+    case Fault::TooOld:
+        return QStringLiteral("Lütfen doğum tarihinin yılını kontrol ediniz (örneğin %1).").arg(exampleDate);
     case Fault::None:
         break;
     }

@@ -23,6 +23,15 @@ enum class Fault {
     Negative,
     Zero,       // a zero that something is divided by
     NotWhole,   // a fraction where only a whole number makes sense
+
+    // What is wrong with a date, or with the two dates of a life.
+    EmptyDate,   // nothing, or only blanks, where a date is asked for
+    NotADate,    // not a day, a month and a year, as 23.04.1951 is
+    ShortYear,   // a year of one or two digits, whose century is anybody's guess
+    NoSuchDay,   // a day the calendar does not have: 31.02.1950
+    BeforeBirth, // a death before the birth
+    AfterToday,  // a death after today
+    TooOld,      // an age above any that is lived
 };
 
 class CalculationError : public std::exception

@@ -129,6 +129,13 @@ void TestCalculators::sessions_data()
         {"no gold at hand: reported, rounds emptied", ScreenId::Form7, "N",
          "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text6=|Command6",
          "question|converter|report:TypeMismatch", "Text9="},
+
+        // The Hijri converter from the two dates; "HESAPLA" on the solar age it wrote
+        // agrees with the dates' Hijri age to within 0,01.
+        {"hijri from the dates", ScreenId::Form8, "", "Text3=12.03.1948|Text4=02.11.2025|Command2", "",
+         "Text1=77,64|Text2=80,03|Text5=80,03 hicri yıl: 1 Cemaziyelevvel 1367 – 11 Cemaziyelevvel 1447"},
+        {"hijri from the solar age the dates wrote", ScreenId::Form8, "",
+         "Text3=12.03.1948|Text4=02.11.2025|Command2|Command1", "", "Text1=77,64|Text2=80,02"},
     };
     for (const Row &row : rows) {
         QTest::newRow(row.name) << row.screen << answersFrom(row.answers) << list(row.steps) << list(row.messages)
@@ -204,6 +211,14 @@ void TestCalculators::namedReports_data()
          "\"beş yüz lira, bugünkü kuyumcu …\"", "Text3", "Text5="},
         {"hijri, negative age", ScreenId::Form8, "Text1=-3|Command1", "OutOfRange",
          "\"VEFAT EDENİN YAŞI\" kutusundaki \"-3\" sıfırdan küçük olamaz", "Text1", "Text2="},
+        {"hijri, a death before the birth", ScreenId::Form8,
+         "Text3=12.03.1948|Text4=02.11.2025|Command2|Text4=01.01.1940|Command2", "OutOfRange",
+         "\"VEFAT TARİHİ\" kutusundaki \"01.01.1940\" doğum tarihinden önce.\n\nLütfen doğum ve vefat tarihlerini "
+         "kontrol ediniz (örneğin 23.04.1951).", "Text4", "Text1=77,64|Text2=|Text5="},
+        {"hijri, no such day", ScreenId::Form8, "Text3=31.02.1950|Text4=02.11.2025|Command2", "OutOfRange",
+         "\"DOĞUM TARİHİ\" kutusundaki \"31.02.1950\" takvimde olmayan bir gün", "Text3", "Text2=|Text5="},
+        {"hijri, a two-digit year", ScreenId::Form8, "Text3=12.03.1948|Text4=2.11.25|Command2", "TypeMismatch",
+         "\"VEFAT TARİHİ\" kutusundaki \"2.11.25\" tarihinde yıl dört haneli değil", "Text4", "Text1=|Text2="},
     };
     for (const Row &row : rows) {
         QTest::newRow(row.name) << row.screen << list(row.steps) << QString::fromUtf8(row.report)

@@ -3,6 +3,10 @@
 #include "calc/roundplan.h"
 #include "common/errors.h"
 
+#include "common/numbers.h"
+
+#include <QMetaEnum>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <functional>
@@ -22,6 +26,8 @@ private slots:
     void computes();
     void roundPlans_data();
     void roundPlans();
+    void agesFromDates_data();
+    void agesFromDates();
 };
 
 void TestEngine::computes_data()
@@ -147,6 +153,91 @@ void TestEngine::roundPlans()
     if (made->unlistedRounds() > 0)
         written.append(QStringLiteral("(%1 listed, %2 more)").arg(made->listed.size()).arg(made->unlistedRounds()));
     QCOMPARE(written.join(u' '), plan);
+}
+
+// The ages from the two date boxes, as of 9 December 2026: the dates read, both ages
+// as the constants give them, and "Hijri birth|Hijri death|the line" where a row checks
+// them; or the slip and the box it names.
+void TestEngine::agesFromDates_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("death");
+    QTest::addColumn<QDate>("birthDate");
+    QTest::addColumn<QDate>("deathDate");
+    QTest::addColumn<QString>("hijri");
+    QTest::addColumn<Fault>("slip");
+    QTest::addColumn<LifeDate>("slipAt");
+
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    const auto ages = [&](const char *name, const char *birth, const char *death, QDate birthDate, QDate deathDate,
+                          const char *hijri, const QLocale &locale) {
+        QTest::newRow(name) << locale << QString::fromUtf8(birth) << QString::fromUtf8(death) << birthDate << deathDate
+                            << QString::fromUtf8(hijri) << Fault::None << LifeDate::Birth;
+    };
+    const auto slip = [&](const char *name, const char *birth, const char *death, Fault fault, LifeDate at) {
+        QTest::newRow(name) << turkish << QString::fromUtf8(birth) << QString::fromUtf8(death) << QDate() << QDate()
+                            << QString() << fault << at;
+    };
+    const char *aLife = "1 Cemaziyelevvel 1367|11 Cemaziyelevvel 1447|80,03 hicri yıl: 1 Cemaziyelevvel 1367 – "
+                        "11 Cemaziyelevvel 1447";
+    ages("a life", "12.03.1948", "02.11.2025", {1948, 3, 12}, {2025, 11, 2}, aLife, turkish);
+    ages("Turkish months on a German system", "12.03.1948", "02.11.2025", {1948, 3, 12}, {2025, 11, 2}, aLife,
+         QLocale(QLocale::German, QLocale::Germany));
+    ages("English figures, the same day", "23/04/1951", "23/04/1951", {1951, 4, 23}, {1951, 4, 23},
+         "16 Recep 1370|16 Recep 1370|0 hicri yıl: 16 Recep 1370 – 16 Recep 1370", QLocale(QLocale::English));
+    ages("a leap day", "29.02.1952", "29-02-2024", {1952, 2, 29}, {2024, 2, 29}, "3 Cemaziyelahir 1371|19 Şaban 1445",
+         turkish);
+    ages("across the Hijri new year", "6.7.2024", "8.7.2024", {2024, 7, 6}, {2024, 7, 8},
+         "29 Zilhicce 1445|1 Muharrem 1446|0,01 hicri yıl: 29 Zilhicce 1445 – 1 Muharrem 1446", turkish);
+    ages("a century", " 01.01.1900 ", "01.01.2000", {1900, 1, 1}, {2000, 1, 1}, "28 Şaban 1317|24 Ramazan 1420",
+         turkish);
+    ages("died today", "1-5-1950", "09.12.2026", {1950, 5, 1}, {2026, 12, 9}, "", turkish);
+    slip("empty", "", "02.11.2025", Fault::EmptyDate, LifeDate::Birth);
+    slip("words", "12.03.1948", "dün", Fault::NotADate, LifeDate::Death);
+    slip("separators mixed", "12.03/1948", "02.11.2025", Fault::NotADate, LifeDate::Birth);
+    slip("digits of another script", "١٢.٠٣.١٩٤٨", "02.11.2025", Fault::NotADate, LifeDate::Birth);
+    slip("a two-digit year", "12.03.1948", "02.11.25", Fault::ShortYear, LifeDate::Death);
+    slip("a three-digit year", "12.03.948", "02.11.2025", Fault::NotADate, LifeDate::Birth);
+    slip("no such day", "31.02.1950", "02.11.2025", Fault::NoSuchDay, LifeDate::Birth);
+    slip("no such month", "12.13.1948", "02.11.2025", Fault::NoSuchDay, LifeDate::Birth);
+    slip("a death before the birth", "12.03.1948", "01.01.1940", Fault::BeforeBirth, LifeDate::Death);
+    slip("a death after today", "12.03.1948", "10.12.2026", Fault::AfterToday, LifeDate::Death);
+    slip("older than anyone", "01.01.1850", "02.11.2025", Fault::TooOld, LifeDate::Birth);
+}
+
+void TestEngine::agesFromDates()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, birth);
+    QFETCH(QString, death);
+    QFETCH(QDate, birthDate);
+    QFETCH(QDate, deathDate);
+    QFETCH(QString, hijri);
+    QFETCH(Fault, slip);
+    QFETCH(LifeDate, slipAt);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+
+    try {
+        const AgeFromDates ages = ageFromDates(birth, death, QDate(2026, 12, 9));
+        QCOMPARE(slip, Fault::None);
+        QCOMPARE(ages.birth, birthDate);
+        QCOMPARE(ages.death, deathDate);
+        const double days = double(birthDate.daysTo(deathDate));
+        QCOMPARE(ages.solarAge, Round(days / 365.242, 2));
+        QCOMPARE(ages.hijriAge, Round(days / 354.367, 2));
+        const QStringList expected = hijri.split(u'|', Qt::SkipEmptyParts);
+        if (expected.size() >= 2) {
+            QCOMPARE(hijriDate(ages.birth), expected.at(0));
+            QCOMPARE(hijriDate(ages.death), expected.at(1));
+        }
+        if (expected.size() == 3)
+            QCOMPARE(hijriDatesLine(ages), expected.at(2));
+    } catch (const DateSlip &thrown) {
+        QCOMPARE(thrown.fault(), slip);
+        QCOMPARE(thrown.date(), slipAt);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -31,7 +31,7 @@ void TestKeyboard::tabWalksTheDesignedOrder_data()
     QTest::newRow("fasting") << ScreenId::Form7
                              << names("Text4 Text3 Command2 Command1 Text2 Text5 Text6 Text8 Command6 Text9 Text1 "
                                       "Command39 DevirCizelgesi");
-    QTest::newRow("hijri") << ScreenId::Form8 << names("Text1 Command1 Text2 Command39");
+    QTest::newRow("hijri") << ScreenId::Form8 << names("Text1 Command1 Text2 Command39 Text3 Text4 Command2 Text5");
     QTest::newRow("how-to") << ScreenId::Form1 << names("Text1 Command39");
     QTest::newRow("rights") << ScreenId::Form4 << names("Text1 Command39");
 }

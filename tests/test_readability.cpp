@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 #include <map>
@@ -133,6 +134,15 @@ QStringList cutTexts(const QWidget *window)
     return problems;
 }
 
+// A result box whose text does not show whole.
+QString lineProblem(const QLineEdit *box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    return problem(box, box->text(), overflow(box, box->text(), room.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter));
+}
+
 // Each box the program can show, met by driving the age dialogue down every path
 // and by the report of each kind of error.
 QList<MessageBoxRequest> everyMessageBox()
@@ -153,7 +163,8 @@ QList<MessageBoxRequest> everyMessageBox()
     const QString longestCaption = QStringLiteral("Bir devirde namaz borcu için verilecek altının gram miktarı");
     const QString longText(40, u'Ğ');
     for (Fault fault : {Fault::Empty, Fault::NotANumber, Fault::TooLarge, Fault::Negative, Fault::Zero,
-                        Fault::NotWhole}) {
+                        Fault::NotWhole, Fault::EmptyDate, Fault::NotADate, Fault::ShortYear, Fault::NoSuchDay,
+                        Fault::BeforeBirth, Fault::AfterToday, Fault::TooOld}) {
         for (bool computed : {false, true})
             recorder.show(errorReport(CalculationError(fault), longestCaption, longText, computed));
     }
@@ -265,6 +276,14 @@ void TestReadability::screensShowEveryTextWhole()
         problems += cutTexts(screen);
         app.screens.hideScreen(id);
     }
+    // The converter's line of Hijri dates at its longest: the oldest age, the longest
+    // month name, two-digit days.
+    Screen *converter = app.open(ScreenId::Form8);
+    Scenario::play(converter, QStringList{u"Text3=12.06.1877"_qs, u"Text4=20.11.2025"_qs, u"Command2"_qs});
+    auto *hijriDates = converter->findChild<QLineEdit *>(u"Text5"_qs);
+    QVERIFY(hijriDates->text().contains(u"Cemaziyelevvel"_qs));
+    problems.append(lineProblem(hijriDates));
+    problems.removeAll(QString());
     // The devir record's window, over the example of the prayer screen.
     DevirWindow record(nullptr, app.messages);
     const RecordFigures example{.wheatPrice = 1, .goldPrice = 400, .hijriAge = 71, .years = 62, .goldNeeded = 589,
