@@ -135,7 +135,8 @@ int main(int argc, char **argv)
     const QList<Shot> shots = {
         {ScreenId::Form2, "1-baslangic.png", {}, {}},
         {ScreenId::Form5, "2-ana-menu.png", {}, {}},
-        {ScreenId::Form8, "3-hicri-yas.png", {{"Text1", QStringLiteral("69")}}, {"Command1"}},
+        {ScreenId::Form8, "3-hicri-yas.png", {{"Text3", QStringLiteral("12.03.1948")}, {"Text4", QStringLiteral("02.11.2025")}},
+         {"Command2"}},
         {ScreenId::Form6, "4-namaz-iskati.png",
          {{"Text8", QStringLiteral("10")}, {"Text3", QStringLiteral("4000")}, {"Text1", QStringLiteral("71")},
           {"Text11", QStringLiteral("100")}, {"Text12", QStringLiteral("2")}},
