@@ -41,9 +41,9 @@ std::unique_ptr<Screen> ScreenRegistry::create(ScreenId id)
     case ScreenId::Form5:
         return std::make_unique<Form5>(*this, m_messages);
     case ScreenId::Form6:
-        return std::make_unique<Form6>(*this, m_messages);
+        return std::make_unique<Form6>(*this, m_messages, m_ceremony);
     case ScreenId::Form7:
-        return std::make_unique<Form7>(*this, m_messages);
+        return std::make_unique<Form7>(*this, m_messages, m_ceremony);
     case ScreenId::Form8:
         return std::make_unique<Form8>(*this, m_messages);
     case ScreenId::Form1:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/ceremonybook.h"
 #include "common/navigator.h"
 
 #include <array>
@@ -36,6 +37,7 @@ private:
     void place(Screen *screen);
 
     MessageService &m_messages;
+    CeremonyBook m_ceremony; // where the prayer and fasting screens stand, for the devir record
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;
     bool m_ended = false;
 };

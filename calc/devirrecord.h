@@ -1,40 +1,27 @@
 #pragma once
 
-#include "calc/expiation.h"
+#include "calc/ceremony.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
-#include <optional>
+// The devir record of the whole ceremony, in Turkish and as HTML for a text document,
+// written from the ceremony's data in one pass: a summary, then each part in the order
+// it is carried out with its inputs, its steps as one would check them by hand and its
+// rounds as a checklist numbered through the ceremony, then the kefarets. Figures are
+// written by the locale in force, grouped. `notice`, when given, stands at the top:
+// why the record is not to be printed as it is.
+QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &notice = {});
 
-enum class Expiation { Prayers, Fasts };
+// The record's title, its heading's, its pages' and its PDF's: "DEVİR ÇİZELGESİ".
+QString devirRecordTitle();
+// The name its PDF is proposed under: karvela-iskat-2026-12-09.pdf.
+QString devirRecordFileName(QDate date);
+// The day, with Turkish month and weekday whatever the locale: "9 Aralık 2026 Çarşamba".
+QString recordDate(QDate date);
 
-// The figures of a screen's last calculations, as the screen read and showed them.
-struct RecordFigures
-{
-    Expiation expiation = Expiation::Prayers;
-    double wheatPrice = 0; // lira for a kg
-    double goldPrice = 0;  // lira for a gram
-    double hijriAge = 0;
-    Sex sex = Sex::Woman;
-    double years = 0;
-    double goldNeeded = 0; // grams
-
-    struct Rounds
-    {
-        double goldAtHand = 0;
-        double poorPeople = 0;
-        double rounds = 0; // the count the screen shows, to one decimal
-    };
-    std::optional<Rounds> rounds; // none: the rounds were not calculated
-};
-
-// The devir record of a calculation: the inputs, each step with its figures as one
-// would check them by hand, and the rounds as a checklist to tick off, in Turkish and
-// as HTML for a text document. Figures are written by the locale in force, grouped.
-QString devirRecordHtml(const RecordFigures &figures, QDate date);
-
-// The record's title, "NAMAZ İSKATI — DEVİR ÇİZELGESİ": its heading, its pages' and its
-// PDF's; and the name its PDF is proposed under.
-QString devirRecordTitle(Expiation expiation);
-QString devirRecordFileName(Expiation expiation, QDate date);
+// The guidance's own words the record quotes, each as the guidance screens show it
+// with its lines joined: what is said at each hand-over, the two closing rounds and
+// the kefarets.
+QStringList quotedGuidance();

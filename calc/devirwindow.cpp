@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -34,7 +35,8 @@ QPushButton *addButton(QHBoxLayout *row, const QString &text)
 
 } // namespace
 
-DevirWindow::DevirWindow(QWidget *screen, MessageService &messages) : QDialog(screen), m_messages(messages)
+DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, const CeremonyBook &ceremony, Expiation opener)
+    : QDialog(screen), m_messages(messages), m_ceremony(ceremony), m_opener(opener)
 {
     setWindowTitle(QStringLiteral("DEVİR ÇİZELGESİ"));
     resize(twipsToPixels(QSize(9600, 9000)));
@@ -58,13 +60,42 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages) : QDialog(sc
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
     layout->addLayout(buttons);
+    connect(&ceremony, &CeremonyBook::changed, this, &DevirWindow::rewrite);
 }
 
-void DevirWindow::showRecord(Expiation expiation, const QString &html)
+std::optional<QString> DevirWindow::refusal() const
 {
-    m_expiation = expiation;
-    m_view->setHtml(html);
+    const Expiation other = m_opener == Expiation::Prayers ? Expiation::Fasts : Expiation::Prayers;
+    return recordRefusal(m_ceremony.state(m_opener), m_ceremony.state(other));
+}
+
+bool DevirWindow::refused()
+{
+    const std::optional<QString> why = refusal();
+    if (why)
+        m_messages.inform(*why);
+    return why.has_value();
+}
+
+void DevirWindow::rewrite()
+{
+    if (!isVisible())
+        return;
+    const Ceremony ceremony = planCeremony(m_ceremony.state(Expiation::Prayers), m_ceremony.state(Expiation::Fasts),
+                                           m_opener);
+    const std::optional<QString> why = refusal();
+    const QString notice = why ? QStringLiteral("Bu çizelge ekrandaki değerlere uymuyor ve yazdırılamaz. ") + *why
+                               : QString();
+    // Where the reader was stays where it was.
+    const int scrolled = m_view->verticalScrollBar()->value();
+    m_view->setHtml(devirRecordHtml(ceremony, QDate::currentDate(), notice));
+    m_view->verticalScrollBar()->setValue(scrolled);
+}
+
+void DevirWindow::showRecord()
+{
     show();
+    rewrite();
     raise();
     activateWindow();
     m_view->setFocus();
@@ -77,6 +108,8 @@ const QTextDocument &DevirWindow::record() const
 
 void DevirWindow::print()
 {
+    if (refused())
+        return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(heading());
     QPrintDialog dialog(&printer, this);
@@ -91,8 +124,10 @@ void DevirWindow::print()
 
 void DevirWindow::saveAsPdf()
 {
+    if (refused())
+        return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed = QDir(folder).filePath(devirRecordFileName(m_expiation, QDate::currentDate()));
+    const QString proposed = QDir(folder).filePath(devirRecordFileName(QDate::currentDate()));
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Olarak Kaydet"), proposed,
                                                       QStringLiteral("PDF belgesi (*.pdf)"));
     // The system's dialog does not always hand the keyboard back (Wine does not).

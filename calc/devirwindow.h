@@ -1,35 +1,43 @@
 #pragma once
 
+#include "calc/ceremonybook.h"
 #include "calc/devirrecord.h"
+#include "common/messages.h"
 
 #include <QDialog>
-
-#include "common/messages.h"
 
 class QPagedPaintDevice;
 class QTextBrowser;
 class QTextDocument;
 
-// The devir record of a screen, in a window over it: read-only, to print or to save
-// as a PDF.
+// The devir record of the whole ceremony, in a window over the screen that opened it:
+// read-only, to print or to save as a PDF. It is written again whenever either screen
+// changes, so that it never shows figures the screens no longer show; while the
+// opener's boxes differ from its last calculation, it says so and will not print.
 class DevirWindow : public QDialog
 {
     Q_OBJECT
 public:
-    DevirWindow(QWidget *screen, MessageService &messages);
+    DevirWindow(QWidget *screen, MessageService &messages, const CeremonyBook &ceremony, Expiation opener);
 
-    void showRecord(Expiation expiation, const QString &html);
+    void showRecord();
     const QTextDocument &record() const;
-    QString heading() const { return devirRecordTitle(m_expiation); }
+    QString heading() const { return devirRecordTitle(); }
 
 private slots:
     void print();
     void saveAsPdf();
+    void rewrite();
 
 private:
+    // Why the record may not be printed or saved now; nothing when it may.
+    std::optional<QString> refusal() const;
+    bool refused();
+
     MessageService &m_messages;
+    const CeremonyBook &m_ceremony;
+    Expiation m_opener;
     QTextBrowser *m_view = nullptr;
-    Expiation m_expiation = Expiation::Prayers;
 };
 
 // Lays the record out on A4 pages of `device`, with its title on each page and

@@ -3,14 +3,13 @@
 #include "common/numbers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr double womanAgeOfObligation = 9;
 constexpr double manAgeOfObligation = 12;
 constexpr double fixedRuleGramsPerYear = 432; // 36 g a month
-constexpr double wheatKgPerYearOfPrayers = 3800;
-constexpr double wheatKgPerYearOfFasts = 52.5; // 30 days of 1.75 kg
 constexpr int roundsDecimals = 1;
 
 } // namespace
@@ -45,10 +44,24 @@ double goldWorth(double value, double goldPrice)
     return checkedDivide(value, goldPrice);
 }
 
+double fastingYearsAtPrice(double years, double wheatPrice)
+{
+    return checkedMultiply(years, wheatPrice);
+}
+
+double fastingValue(double yearsAtPrice)
+{
+    return checkedMultiply(yearsAtPrice, wheatKgPerYearOfFasts);
+}
+
 double fastingGold(double years, double wheatPrice, double goldPrice)
 {
-    const double wheatValue = checkedMultiply(checkedMultiply(years, wheatPrice), wheatKgPerYearOfFasts);
-    return checkedDivide(wheatValue, goldPrice);
+    return goldWorth(fastingValue(fastingYearsAtPrice(years, wheatPrice)), goldPrice);
+}
+
+double fitraValue(double wheatPrice)
+{
+    return checkedMultiply(wheatKgPerFitra, wheatPrice);
 }
 
 double goldPerRound(double goldAtHand, double poorPeople)
@@ -58,5 +71,10 @@ double goldPerRound(double goldAtHand, double poorPeople)
 
 double roundsNeeded(double goldNeeded, double goldPerRound)
 {
-    return Round(checkedDivide(goldNeeded, goldPerRound), roundsDecimals);
+    const double rounds = checkedDivide(goldNeeded, goldPerRound);
+    const double shown = Round(rounds, roundsDecimals);
+    if (shown != 0 || rounds <= 0)
+        return shown;
+    // The first decimal place that is not zero: 0,0406 has it second.
+    return Round(rounds, int(std::ceil(-std::log10(rounds))));
 }

@@ -5,6 +5,11 @@
 
 enum class Sex { Woman, Man };
 
+// The rule's constants, as the records write them.
+inline constexpr double wheatKgPerYearOfPrayers = 3800;
+inline constexpr double wheatKgPerYearOfFasts = 52.5; // 30 days of one fıtra
+inline constexpr double wheatKgPerFitra = 1.75;       // half a sa' of wheat
+
 // The age of religious obligation where puberty is unrecorded: 9 for a woman, 12 for a man.
 double ageOfObligation(Sex sex);
 
@@ -22,11 +27,19 @@ double prayerWheat(double years);                        // kg of wheat
 double wheatValue(double wheatKg, double wheatPrice);    // lira
 double goldWorth(double value, double goldPrice);        // grams of gold
 
-// Grams of gold worth the wheat that settles the Ramadan fasts: 52.5 kg a year.
+// Grams of gold worth the wheat that settles the Ramadan fasts, 52.5 kg a year, in the
+// screen's order: goldWorth(fastingValue(fastingYearsAtPrice(years, wheatPrice)), goldPrice).
+double fastingYearsAtPrice(double years, double wheatPrice); // years × lira for a kg
+double fastingValue(double yearsAtPrice);                    // lira
 double fastingGold(double years, double wheatPrice, double goldPrice);
+
+// The value of one fıtra, 1.75 kg of wheat, in lira.
+double fitraValue(double wheatPrice);
 
 // The gold that goes round in one round: what is at hand, once to each poor person.
 double goldPerRound(double goldAtHand, double poorPeople);
 
-// How many rounds pass the needed gold, to one decimal.
+// How many rounds pass the needed gold, to one decimal; a count below 0,05 while gold
+// is owed is rounded at its first decimal that is not zero (0,04), so that a debt
+// never reads as no round at all.
 double roundsNeeded(double goldNeeded, double goldPerRound);

@@ -2,11 +2,15 @@
 
 #include "calc/devirwindow.h"
 #include "common/messages.h"
-#include "common/numbers.h"
 
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
+
+ExpiationScreen::ExpiationScreen(ScreenId id, Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
+    : Screen(id, navigator, messages), m_ceremony(ceremony)
+{
+}
 
 void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes)
 {
@@ -15,17 +19,25 @@ void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordB
     connect(button, &QPushButton::clicked, this, &ExpiationScreen::openRecord);
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(shortcut, &QShortcut::activated, this, &ExpiationScreen::openRecord);
+    // A change to any of them may leave the figures behind what the boxes show.
+    for (QLineEdit *box : {boxes.wheatPrice, boxes.goldPrice, boxes.age, boxes.goldNeeded, boxes.goldAtHand,
+                           boxes.poorPeople, boxes.rounds})
+        connect(box, &QLineEdit::textChanged, this, &ExpiationScreen::tell);
 }
 
-void ExpiationScreen::settled(bool written, Sex sex)
+void ExpiationScreen::settled(const std::optional<RecordFigures> &figures)
 {
-    m_sex = sex;
-    m_settled = written ? std::optional(settledInputs()) : std::nullopt;
+    m_settledInputs = figures ? std::optional(settledInputs()) : std::nullopt;
+    if (figures)
+        m_figures = *figures;
+    tell();
 }
 
-void ExpiationScreen::counted(bool written)
+void ExpiationScreen::counted(const std::optional<RecordFigures::Rounds> &rounds)
 {
-    m_counted = written ? std::optional(countedInputs()) : std::nullopt;
+    m_countedInputs = rounds ? std::optional(countedInputs()) : std::nullopt;
+    m_rounds = rounds;
+    tell();
 }
 
 QStringList ExpiationScreen::settledInputs() const
@@ -38,53 +50,33 @@ QStringList ExpiationScreen::countedInputs() const
     return {m_boxes.goldAtHand->text(), m_boxes.poorPeople->text(), m_boxes.goldNeeded->text()};
 }
 
-std::optional<RecordFigures> ExpiationScreen::figuresShown()
+ScreenState ExpiationScreen::standing() const
 {
-    const auto refuse = [this](const QString &text) {
-        messages().inform(text);
-        return std::nullopt;
-    };
-    if (!m_settled || m_boxes.goldNeeded->text().isEmpty())
-        return refuse(QStringLiteral("Devir çizelgesi için önce fiyatları ve vefat edenin yaşını yazıp \"Kadın\" veya "
-                                     "\"Erkek\" düğmesine basınız."));
-    if (settledInputs() != *m_settled)
-        return refuse(QStringLiteral("Fiyatlar ya da yaş son hesaptan sonra değiştirildi. Devir çizelgesi için önce "
-                                     "\"Kadın\" veya \"Erkek\" düğmesine yeniden basınız."));
+    if (!m_settledInputs || m_boxes.goldNeeded->text().isEmpty())
+        return {Standing::NotCalculated, {}};
+    if (settledInputs() != *m_settledInputs)
+        return {Standing::Changed, {}};
     const bool roundsShown = !m_boxes.rounds->text().isEmpty();
-    if (roundsShown && (!m_counted || countedInputs() != *m_counted))
-        return refuse(QStringLiteral("Mevcut altın, fakir sayısı ya da gereken altın devir hesabından sonra değişti. "
-                                     "Devir çizelgesi için önce \"H E S A P L A\" düğmesine yeniden basınız."));
+    if (roundsShown && (!m_countedInputs || countedInputs() != *m_countedInputs))
+        return {Standing::RoundsChanged, {}};
+    RecordFigures figures = m_figures;
+    figures.rounds = roundsShown ? m_rounds : std::nullopt;
+    return {Standing::Calculated, figures};
+}
 
-    // The texts are those the last calculations read without fault.
-    RecordFigures figures{.expiation = m_boxes.expiation,
-                          .wheatPrice = readFigure(m_boxes.wheatPrice->text(), Figure::WheatPrice, m_boxes.prices),
-                          .goldPrice = readFigure(m_boxes.goldPrice->text(), Figure::GoldPrice, m_boxes.prices),
-                          .hijriAge = readFigure(m_boxes.age->text(), Figure::Age, Parsing::Lenient),
-                          .sex = m_sex,
-                          .years = Val(m_boxes.years->text()),
-                          .goldNeeded = Val(m_boxes.goldNeeded->text()),
-                          .rounds = std::nullopt};
-    if (roundsShown) {
-        figures.rounds = RecordFigures::Rounds{.goldAtHand = Val(m_boxes.goldAtHand->text()),
-                                               .poorPeople = Val(m_boxes.poorPeople->text()),
-                                               .rounds = Val(m_boxes.rounds->text())};
-    }
-    return figures;
+void ExpiationScreen::tell()
+{
+    m_ceremony.update(m_boxes.expiation, standing());
 }
 
 void ExpiationScreen::openRecord()
 {
-    std::optional<RecordFigures> figures;
-    try {
-        figures = figuresShown();
-    } catch (const CalculationError &) {
-        // Only a change of locale since the calculation can make its texts unreadable.
-        messages().inform(QStringLiteral("Devir çizelgesi için önce \"Kadın\" veya \"Erkek\" düğmesine yeniden basınız."));
+    const Expiation other = m_boxes.expiation == Expiation::Prayers ? Expiation::Fasts : Expiation::Prayers;
+    if (const auto refusal = recordRefusal(m_ceremony.state(m_boxes.expiation), m_ceremony.state(other))) {
+        messages().inform(*refusal);
         return;
     }
-    if (!figures)
-        return;
     if (!m_window)
-        m_window = new DevirWindow(this, messages());
-    m_window->showRecord(m_boxes.expiation, devirRecordHtml(*figures, QDate::currentDate()));
+        m_window = new DevirWindow(this, messages(), m_ceremony, m_boxes.expiation);
+    m_window->showRecord();
 }

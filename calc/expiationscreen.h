@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/devirrecord.h"
+#include "calc/ceremonybook.h"
 #include "calc/figures.h"
 #include "common/screen.h"
 
@@ -11,15 +11,14 @@
 
 class DevirWindow;
 
-// The boxes of an expiation screen that its devir record is made from.
+// The boxes of an expiation screen whose texts tell whether its figures are still
+// those it calculated.
 struct RecordBoxes
 {
     Expiation expiation = Expiation::Prayers;
-    Parsing prices = Parsing::Lenient; // how the screen reads its prices
     QLineEdit *wheatPrice = nullptr;
     QLineEdit *goldPrice = nullptr;
     QLineEdit *age = nullptr;
-    QLineEdit *years = nullptr;
     QLineEdit *goldNeeded = nullptr;
     QLineEdit *goldAtHand = nullptr;
     QLineEdit *poorPeople = nullptr;
@@ -27,35 +26,39 @@ struct RecordBoxes
 };
 
 // The base of the prayer and the fasting screens: their "Devir Çizelgesi" button,
-// which opens the record of the figures the screen shows, never of figures changed
-// since they were calculated.
+// which opens the record of the whole ceremony, and their standing in the ceremony,
+// kept up to date as their boxes change.
 class ExpiationScreen : public Screen
 {
     Q_OBJECT
 public:
-    using Screen::Screen;
+    ExpiationScreen(ScreenId id, Navigator &navigator, MessageService &messages, CeremonyBook &ceremony);
 
-    // The "Devir Çizelgesi" button and Ctrl+P: the record of the screen's figures,
-    // or a box that says which calculation to do first.
+    // The "Devir Çizelgesi" button and Ctrl+P: the record of the ceremony, or a box
+    // that says which calculation to do first.
     void openRecord();
 
 protected:
-    // The button, styled as the return button; the boxes its record is made from.
+    // The button, styled as the return button; the boxes the standing is read from.
     void addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes);
 
-    // What "Kadın"/"Erkek" and "H E S A P L A" read, remembered when they wrote their
-    // results and forgotten when they did not.
-    void settled(bool written, Sex sex);
-    void counted(bool written);
+    // What "Kadın"/"Erkek" and "H E S A P L A" computed, when they wrote their
+    // results; nothing when they did not.
+    void settled(const std::optional<RecordFigures> &figures);
+    void counted(const std::optional<RecordFigures::Rounds> &rounds);
 
 private:
     QStringList settledInputs() const;
     QStringList countedInputs() const;
-    std::optional<RecordFigures> figuresShown();
+    ScreenState standing() const;
+    // Writes the screen's standing into the ceremony book.
+    void tell();
 
     RecordBoxes m_boxes;
-    std::optional<QStringList> m_settled;
-    Sex m_sex = Sex::Woman;
-    std::optional<QStringList> m_counted;
+    CeremonyBook &m_ceremony;
+    std::optional<QStringList> m_settledInputs;
+    RecordFigures m_figures;
+    std::optional<QStringList> m_countedInputs;
+    std::optional<RecordFigures::Rounds> m_rounds;
     QPointer<DevirWindow> m_window;
 };

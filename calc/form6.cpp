@@ -73,7 +73,8 @@ const TableControl controls[] = {
 
 } // namespace
 
-Form6::Form6(Navigator &navigator, MessageService &messages) : ExpiationScreen(ScreenId::Form6, navigator, messages)
+Form6::Form6(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
+    : ExpiationScreen(ScreenId::Form6, navigator, messages, ceremony)
 {
     setupWindow(u"NAMAZ İSKATI - GRAM ALTIN HESABI", {8430, 7140}, background, WindowIcon::Screen);
     addEdgeLines(10);
@@ -98,9 +99,8 @@ Form6::Form6(Navigator &navigator, MessageService &messages) : ExpiationScreen(S
 
     // In the free corner left of the title, and next after "Ana Menü" in the tab order.
     addRecordButton({120, 120, 2175, 495}, 19,
-                    {.expiation = Expiation::Prayers, .prices = Parsing::Strict, .wheatPrice = Text8, .goldPrice = Text3,
-                     .age = Text1, .years = Text2, .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12,
-                     .rounds = Text14});
+                    {.expiation = Expiation::Prayers, .wheatPrice = Text8, .goldPrice = Text3, .age = Text1,
+                     .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12, .rounds = Text14});
     applyTabOrder();
     placeResultsAfter(Command1, {Text2, Text10});
     placeResultsAfter(Command13, {Text13, Text14});
@@ -123,13 +123,15 @@ void Form6::Command2_Click()
 
 void Form6::settle(Sex sex)
 {
+    RecordFigures figures{.sex = sex};
     const bool written = calculate({Text2, Text10}, [&](Calculation &calculation) {
         if (confirmAgeAndPrices(messages(), *Text8, *Text3))
             calculation.armRecovery();
 
         // Each step reads its figures back from the boxes as text, not from the double
         // just computed: the figure the user sees is the figure that is worked with.
-        calculation.write(Text2, yearsToSettle(calculation.read(Text1, Figure::Age), sex));
+        figures.hijriAge = calculation.read(Text1, Figure::Age);
+        calculation.write(Text2, yearsToSettle(figures.hijriAge, sex));
         // "Kadın" writes Text10 twice: this 432-gram figure is what stays standing when a
         // price cannot be converted below and the recovery is armed.
         if (sex == Sex::Woman)
@@ -137,24 +139,30 @@ void Form6::settle(Sex sex)
 
         // Strictly, by the locale, and from left to right: each figure is converted just
         // before it is used, so that when two things are wrong the report names the first.
-        const double wheatKg = prayerWheat(calculation.read(Text2, Figure::Years, Parsing::Strict));
-        const double value = wheatValue(wheatKg, calculation.read(Text8, Figure::WheatPrice, Parsing::Strict));
-        calculation.write(Text10, goldWorth(value, calculation.read(Text3, Figure::GoldPrice, Parsing::Strict)));
+        figures.years = calculation.read(Text2, Figure::Years, Parsing::Strict);
+        const double wheatKg = prayerWheat(figures.years);
+        figures.wheatPrice = calculation.read(Text8, Figure::WheatPrice, Parsing::Strict);
+        const double value = wheatValue(wheatKg, figures.wheatPrice);
+        figures.goldPrice = calculation.read(Text3, Figure::GoldPrice, Parsing::Strict);
+        figures.goldNeeded = goldWorth(value, figures.goldPrice);
+        calculation.write(Text10, figures.goldNeeded);
     });
-    settled(written, sex);
+    settled(written ? std::optional(figures) : std::nullopt);
 }
 
 void Form6::Command13_Click()
 {
     // No recovery: an empty or zero figure is named to the user, never passed over in silence.
+    RecordFigures::Rounds rounds;
     const bool written = calculate({Text13, Text14}, [&](Calculation &calculation) {
-        const double goldAtHand = calculation.read(Text11, Figure::GoldAtHand);
-        const double poorPeople = calculation.read(Text12, Figure::PoorPeople);
-        calculation.write(Text13, goldPerRound(goldAtHand, poorPeople));
+        rounds.goldAtHand = calculation.read(Text11, Figure::GoldAtHand);
+        rounds.poorPeople = calculation.read(Text12, Figure::PoorPeople);
+        calculation.write(Text13, goldPerRound(rounds.goldAtHand, rounds.poorPeople));
         const double goldNeeded = calculation.read(Text10, Figure::GoldNeeded);
-        calculation.write(Text14, roundsNeeded(goldNeeded, Val(Text13->text())));
+        rounds.rounds = roundsNeeded(goldNeeded, Val(Text13->text()));
+        calculation.write(Text14, rounds.rounds);
     });
-    counted(written);
+    counted(written ? std::optional(rounds) : std::nullopt);
 }
 
 void Form6::Text1_Click()

@@ -11,7 +11,7 @@ class Form6 : public ExpiationScreen
 {
     Q_OBJECT
 public:
-    Form6(Navigator &navigator, MessageService &messages);
+    Form6(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony);
 
 private slots:
     void Command1_Click();  // "Kadın"

@@ -65,7 +65,8 @@ const TableControl controls[] = {
 
 } // namespace
 
-Form7::Form7(Navigator &navigator, MessageService &messages) : ExpiationScreen(ScreenId::Form7, navigator, messages)
+Form7::Form7(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
+    : ExpiationScreen(ScreenId::Form7, navigator, messages, ceremony)
 {
     setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
     addReturnButton({6600, 0, 1455, 495}, 18);
@@ -93,9 +94,8 @@ Form7::Form7(Navigator &navigator, MessageService &messages) : ExpiationScreen(S
     // Right of the prices, where the design leaves room (the title's underline runs
     // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
     addRecordButton({5655, 600, 2175, 495}, 18,
-                    {.expiation = Expiation::Fasts, .prices = Parsing::Lenient, .wheatPrice = Text4, .goldPrice = Text3,
-                     .age = Text1, .years = Text2, .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8,
-                     .rounds = Text9});
+                    {.expiation = Expiation::Fasts, .wheatPrice = Text4, .goldPrice = Text3, .age = Text1,
+                     .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8, .rounds = Text9});
     applyTabOrder();
     placeResultsAfter(Command1, {Text2, Text5});
     placeResultsAfter(Command6, {Text9});
@@ -118,31 +118,36 @@ void Form7::Command2_Click()
 
 void Form7::settle(Sex sex)
 {
+    RecordFigures figures{.sex = sex};
     const bool written = calculate({Text2, Text5}, [&](Calculation &calculation) {
         if (confirmAgeAndPrices(messages(), *Text4, *Text3))
             calculation.armRecovery();
 
-        calculation.write(Text2, yearsToSettle(calculation.read(Text1, Figure::Age), sex));
+        figures.hijriAge = calculation.read(Text1, Figure::Age);
+        calculation.write(Text2, yearsToSettle(figures.hijriAge, sex));
         // The years are read back from their box, as written; every figure leniently,
         // so that "12 TL" is a price of 12.
-        const double years = Val(Text2->text());
-        const double wheatPrice = calculation.read(Text4, Figure::WheatPrice);
-        const double goldPrice = calculation.read(Text3, Figure::GoldPrice);
-        calculation.write(Text5, fastingGold(years, wheatPrice, goldPrice));
+        figures.years = Val(Text2->text());
+        figures.wheatPrice = calculation.read(Text4, Figure::WheatPrice);
+        figures.goldPrice = calculation.read(Text3, Figure::GoldPrice);
+        figures.goldNeeded = fastingGold(figures.years, figures.wheatPrice, figures.goldPrice);
+        calculation.write(Text5, figures.goldNeeded);
     });
-    settled(written, sex);
+    settled(written ? std::optional(figures) : std::nullopt);
 }
 
 void Form7::Command6_Click()
 {
     // No recovery: an empty or zero figure is named to the user, never passed over in silence.
+    RecordFigures::Rounds rounds;
     const bool written = calculate({Text9}, [&](Calculation &calculation) {
-        const double poorPeople = calculation.read(Text8, Figure::PoorPeople);
-        const double goldAtHand = calculation.read(Text6, Figure::GoldAtHand);
+        rounds.poorPeople = calculation.read(Text8, Figure::PoorPeople);
+        rounds.goldAtHand = calculation.read(Text6, Figure::GoldAtHand);
         const double goldNeeded = calculation.read(Text5, Figure::GoldNeeded);
-        calculation.write(Text9, roundsNeeded(goldNeeded, goldPerRound(goldAtHand, poorPeople)));
+        rounds.rounds = roundsNeeded(goldNeeded, goldPerRound(rounds.goldAtHand, rounds.poorPeople));
+        calculation.write(Text9, rounds.rounds);
     });
-    counted(written);
+    counted(written ? std::optional(rounds) : std::nullopt);
 }
 
 void Form7::Text1_Click()

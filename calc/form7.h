@@ -12,7 +12,7 @@ class Form7 : public ExpiationScreen
 {
     Q_OBJECT
 public:
-    Form7(Navigator &navigator, MessageService &messages);
+    Form7(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony);
 
 private slots:
     void Command1_Click(); // "Kadın"

@@ -60,26 +60,33 @@ std::optional<qint64> withDecimals(Decimal decimal, int decimals)
     return decimal.units;
 }
 
-RoundPlan::Round fullRound(const RoundPlan &plan, qint64 number)
+RoundPlan::Pass fullRound(const RoundPlan &plan, qint64 number)
 {
     return {number, QList<qint64>(plan.poorPeople, plan.goldAtHand), plan.goldNeeded - number * plan.perRound};
 }
 
-RoundPlan::Round shortRound(const RoundPlan &plan)
+RoundPlan::Pass shortRound(const RoundPlan &plan)
 {
-    RoundPlan::Round round{plan.totalRounds, {}, 0};
+    RoundPlan::Pass round{plan.totalRounds, {}, 0};
     for (qint64 left = plan.lastRound; left > 0; left -= round.handovers.last())
         round.handovers.append(std::min(left, plan.goldAtHand));
     return round;
 }
 
-void listRounds(RoundPlan &plan)
+// Hand-overs in the short last round: whole gold at hand to each poor person in turn
+// until what is owed is given.
+qint64 lastRoundHandovers(const RoundPlan &plan)
+{
+    return (plan.lastRound + plan.goldAtHand - 1) / plan.goldAtHand;
+}
+
+void listRounds(RoundPlan &plan, qint64 listable)
 {
     qint64 handovers = 0;
     for (qint64 number = 1; number <= plan.totalRounds; ++number) {
         const bool full = number <= plan.fullRounds;
-        const qint64 inRound = full ? plan.poorPeople : (plan.lastRound + plan.goldAtHand - 1) / plan.goldAtHand;
-        if (handovers + inRound > maxListedHandovers)
+        const qint64 inRound = full ? plan.poorPeople : lastRoundHandovers(plan);
+        if (handovers + inRound > listable)
             return;
         handovers += inRound;
         plan.listed.append(full ? fullRound(plan, number) : shortRound(plan));
@@ -93,7 +100,21 @@ qint64 RoundPlan::unlistedFullRounds() const
     return std::max<qint64>(0, fullRounds - qint64(listed.size()));
 }
 
-std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double poorPeople)
+qint64 RoundPlan::listedHandovers() const
+{
+    qint64 count = 0;
+    for (const Pass &pass : listed)
+        count += pass.handovers.size();
+    return count;
+}
+
+qint64 RoundPlan::handovers() const
+{
+    // Full rounds × poor people fits: it is at most the units of the gold needed.
+    return fullRounds * poorPeople + (lastRound > 0 ? lastRoundHandovers(*this) : 0);
+}
+
+std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double poorPeople, qint64 listable)
 {
     const std::optional<Decimal> needed = toDecimal(goldNeeded);
     const std::optional<Decimal> atHand = toDecimal(goldAtHand);
@@ -117,7 +138,7 @@ std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double
     plan.fullRounds = plan.goldNeeded / plan.perRound;
     plan.lastRound = plan.goldNeeded % plan.perRound;
     plan.totalRounds = plan.fullRounds + (plan.lastRound > 0 ? 1 : 0);
-    listRounds(plan);
+    listRounds(plan, listable);
     return plan;
 }
 

@@ -10,7 +10,7 @@
 // as whole units of 10^-decimals gram, so that they add up exactly to the gold needed.
 struct RoundPlan
 {
-    struct Round
+    struct Pass
     {
         qint64 number = 0;          // from 1
         QList<qint64> handovers;    // what each poor person receives, in turn
@@ -25,21 +25,27 @@ struct RoundPlan
     qint64 fullRounds = 0;
     qint64 lastRound = 0;         // the gold of the shorter last round; 0: there is none
     qint64 totalRounds = 0;
-    QList<Round> listed;          // the first rounds, at most maxListedHandovers hand-overs
+    QList<Pass> listed;           // the first rounds, within the hand-overs the list may hold
 
     // Rounds beyond the listed ones, and how many of them are full.
     qint64 unlistedRounds() const { return totalRounds - qint64(listed.size()); }
     qint64 unlistedFullRounds() const;
+    // Hand-overs in the listed rounds, and in all of them: one for each poor person in
+    // a full round, as many as the gold at hand needs in the last.
+    qint64 listedHandovers() const;
+    qint64 handovers() const;
 };
 
 // The checklist stops listing rounds once they would hold more hand-overs than this.
 inline constexpr qint64 maxListedHandovers = 1000;
 
 // The plan for giving `goldNeeded` grams with `goldAtHand` grams passed round
-// `poorPeople` people. Nothing when a figure is not a finite number of the right
+// `poorPeople` people, listing its first rounds while they hold no more than
+// `listable` hand-overs. Nothing when a figure is not a finite number of the right
 // kind (gold at hand and poor people above 0, poor people whole) or is too large to
 // count in exact units.
-std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double poorPeople);
+std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double poorPeople,
+                                    qint64 listable = maxListedHandovers);
 
 // A count of units as grams, for reading: "189", "8,00625".
 double unitsToGrams(qint64 units, int decimals);

@@ -72,7 +72,12 @@ void TestEngine::computes_data()
         {"rounds, fasting", [] { return roundsNeeded(12, 10); }, 1.2},
         {"rounds, tie down to even", [] { return roundsNeeded(0.25, 1); }, 0.2},
         {"rounds, tie up to even", [] { return roundsNeeded(0.35, 1); }, 0.4},
-        {"rounds, whole tie", [] { return roundsNeeded(0.05, 1); }, 0},
+        // A debt never reads as no round: below a tenth, the first decimal that is not zero.
+        {"rounds, a tie below a tenth", [] { return roundsNeeded(0.05, 1); }, 0.05},
+        {"rounds, a short fasting round", [] { return roundsNeeded(8.1375, 200); }, 0.04},
+        {"rounds, far below a tenth", [] { return roundsNeeded(1e-20, 1); }, 1e-20},
+        {"rounds, just below a tenth", [] { return roundsNeeded(0.0996, 1); }, 0.1},
+        {"rounds, nothing owed", [] { return roundsNeeded(0, 200); }, 0},
         {"rounds, nothing goes round", [] { return roundsNeeded(589, 0); }, 0, ErrorKind::DivisionByZero},
         {"rounds, nothing of nothing", [] { return roundsNeeded(0, 0); }, 0, ErrorKind::Overflow},
 
@@ -140,7 +145,7 @@ void TestEngine::roundPlans()
     const auto grams = [&](qint64 units) { return QString::number(unitsToGrams(units, made->decimals), 'g', 15); };
     QStringList written = {QStringLiteral("%1+%2=%3").arg(made->fullRounds).arg(grams(made->lastRound)).arg(made->totalRounds)};
     qint64 given = 0;
-    for (const RoundPlan::Round &round : made->listed) {
+    for (const RoundPlan::Pass &round : made->listed) {
         QStringList handovers;
         for (qint64 units : round.handovers) {
             handovers.append(grams(units));

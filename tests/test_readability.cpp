@@ -285,10 +285,12 @@ void TestReadability::screensShowEveryTextWhole()
     problems.append(lineProblem(hijriDates));
     problems.removeAll(QString());
     // The devir record's window, over the example of the prayer screen.
-    DevirWindow record(nullptr, app.messages);
-    const RecordFigures example{.wheatPrice = 1, .goldPrice = 400, .hijriAge = 71, .years = 62, .goldNeeded = 589,
-                                .rounds = RecordFigures::Rounds{100, 2, 2.9}};
-    record.showRecord(Expiation::Prayers, devirRecordHtml(example, QDate(2026, 12, 9)));
+    CeremonyBook ceremony;
+    ceremony.update(Expiation::Prayers, {Standing::Calculated,
+                                         {.wheatPrice = 1, .goldPrice = 400, .hijriAge = 71, .years = 62,
+                                          .goldNeeded = 589, .rounds = RecordFigures::Rounds{100, 2, 2.9}}});
+    DevirWindow record(nullptr, app.messages, ceremony, Expiation::Prayers);
+    record.showRecord();
     QVERIFY(QTest::qWaitForWindowExposed(&record));
     problems += cutTexts(&record);
     QVERIFY2(problems.isEmpty(), qPrintable(u"cut: "_qs + problems.join(u"\n     "_qs)));
