@@ -44,6 +44,8 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, const Ceremo
     m_view->setObjectName(QStringLiteral("record"));
     m_view->setAccessibleName(QStringLiteral("Devir çizelgesi"));
     m_view->setOpenLinks(false);
+    // A caret that the arrow keys move, so that a screen reader reads the record line by line.
+    m_view->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 
     auto *buttons = new QHBoxLayout;
     QPushButton *print = addButton(buttons, QStringLiteral("Yazdır..."));

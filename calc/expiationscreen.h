@@ -34,10 +34,6 @@ class ExpiationScreen : public Screen
 public:
     ExpiationScreen(ScreenId id, Navigator &navigator, MessageService &messages, CeremonyBook &ceremony);
 
-    // The "Devir Çizelgesi" button and Ctrl+P: the record of the ceremony, or a box
-    // that says which calculation to do first.
-    void openRecord();
-
 protected:
     // The button, styled as the return button; the boxes the standing is read from.
     void addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes);
@@ -48,6 +44,9 @@ protected:
     void counted(const std::optional<RecordFigures::Rounds> &rounds);
 
 private:
+    // The "Devir Çizelgesi" button and Ctrl+P: the record of the ceremony, or a box
+    // that says which calculation to do first.
+    void openRecord();
     QStringList settledInputs() const;
     QStringList countedInputs() const;
     ScreenState standing() const;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,7 @@ private slots:
     void englishLocaleReadsAndWritesPoints();
     void recordOfTheWholeCeremony();
     void openRecordFollowsTheScreens();
+    void longRecordTurksPages();
 };
 
 namespace {
@@ -273,10 +275,13 @@ void TestCalculators::englishLocaleReadsAndWritesPoints()
 
 namespace {
 
-QString readPdf(const QString &pdf)
+QString readPdf(const QString &pdf, int page = 0)
 {
     QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QStringList arguments = {QStringLiteral("-layout"), pdf, QStringLiteral("-")};
+    if (page > 0)
+        arguments = QStringList{QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page)} + arguments;
+    reader.start(QStringLiteral("pdftotext"), arguments);
     reader.waitForFinished(20000);
     return QString::fromUtf8(reader.readAllStandardOutput());
 }
@@ -359,6 +364,38 @@ void TestCalculators::openRecordFollowsTheScreens()
     ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("print")));
     ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("savePdf")));
     QCOMPARE(Scenario::messageKeys(app.messages.shown.mid(before)), list("recordResettle|recordResettle"));
+}
+
+// A ceremony of 118 prayer rounds among 5 poor: every page of its PDF is numbered
+// "Sayfa k / n", the checklist's header heads each page it runs on, and its last
+// round is on the last page.
+void TestCalculators::longRecordTurksPages()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is missing");
+    ScreenTest app;
+    app.messages.answers = {MessageAnswer::Yes};
+    Screen *prayer = app.open(ScreenId::Form6);
+    Scenario::play(prayer, list("Text8=1|Text3=400|Text1=71|Command1|Text11=1|Text12=5|Command13"));
+    DevirWindow *window = openRecordWithCtrlP(prayer);
+    QVERIFY(window);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("record.pdf"));
+    QVERIFY(writeRecordPdf(window->record(), window->heading(), pdf));
+
+    const QString whole = readPdf(pdf);
+    const int pages = int(whole.count(u'\f'));
+    QVERIFY2(pages >= 3, qPrintable(whole));
+    static const QRegularExpression checklistRow(QStringLiteral("^\\s*\\d+\\s+☐"), QRegularExpression::MultilineOption);
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = readPdf(pdf, page);
+        QVERIFY2(text.contains(QStringLiteral("Sayfa %1 / %2").arg(page).arg(pages)), qPrintable(text));
+        if (text.contains(checklistRow))
+            QVERIFY2(text.contains(u"Her fakire verilen altın"), qPrintable(text));
+    }
+    static const QRegularExpression lastRound(QStringLiteral("^\\s*118\\s+☐ 1\\. fakir: 1 g\\s+☐ 2\\. fakir: 1 g\\s+☐ 3\\. fakir: 1 g\\s+☐ 4\\. fakir: 1 g\\s+0\\s*g"),
+                                              QRegularExpression::MultilineOption);
+    QVERIFY2(readPdf(pdf, pages).contains(lastRound), qPrintable(whole.right(2000)));
 }
 
 QTEST_MAIN(TestCalculators)

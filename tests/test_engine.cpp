@@ -1,3 +1,4 @@
+#include "calc/devirrecord.h"
 #include "calc/expiation.h"
 #include "calc/hijri.h"
 #include "calc/roundplan.h"
@@ -5,7 +6,7 @@
 
 #include "common/numbers.h"
 
-#include <QMetaEnum>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -28,6 +29,8 @@ private slots:
     void roundPlans();
     void agesFromDates_data();
     void agesFromDates();
+    void ceremonyRecords_data();
+    void ceremonyRecords();
 };
 
 void TestEngine::computes_data()
@@ -243,6 +246,111 @@ void TestEngine::agesFromDates()
         QCOMPARE(thrown.fault(), slip);
         QCOMPARE(thrown.date(), slipAt);
     }
+}
+
+namespace {
+
+// A screen's standing after "Kadın"/"Erkek" and, where gold is at hand, "H E S A P L A",
+// worked out with the functions the screens call.
+ScreenState calculated(Expiation expiation, double age, double wheat, double gold, double atHand = 0, double poor = 0)
+{
+    RecordFigures f{.wheatPrice = wheat, .goldPrice = gold, .hijriAge = age, .sex = Sex::Woman,
+                    .years = yearsToSettle(age, Sex::Woman)};
+    f.goldNeeded = expiation == Expiation::Prayers ? goldWorth(wheatValue(prayerWheat(f.years), wheat), gold)
+                                                   : fastingGold(f.years, wheat, gold);
+    if (atHand > 0)
+        f.rounds = RecordFigures::Rounds{atHand, poor, roundsNeeded(f.goldNeeded, goldPerRound(atHand, poor))};
+    return {Standing::Calculated, f};
+}
+
+// The record as a reader sees it: its text without the markup, on one line.
+QString readable(const QString &html)
+{
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    QString text = html;
+    text.replace(tag, QStringLiteral(" ")).replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return text.simplified();
+}
+
+} // namespace
+
+// The record of the whole ceremony from the two screens' standings, opened from the
+// prayer screen on 9 December 2026: the sentences it must hold, and its total of rounds
+// (-1: none can be given).
+void TestEngine::ceremonyRecords_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<ScreenState>("prayers");
+    QTest::addColumn<ScreenState>("fasts");
+    QTest::addColumn<QStringList>("sentences");
+    QTest::addColumn<qint64>("totalRounds");
+
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    const ScreenState woman71 = calculated(Expiation::Prayers, 71, 1, 400, 100, 2);
+    const ScreenState fasting71 = calculated(Expiation::Fasts, 71, 1, 400, 100, 2);
+    const ScreenState none;
+    const auto row = [&](const char *name, const ScreenState &prayers, const ScreenState &fasts, const char *sentences,
+                         qint64 totalRounds, const QLocale &locale) {
+        QTest::newRow(name) << locale << prayers << fasts << QString::fromUtf8(sentences).split(u'|') << totalRounds;
+    };
+    row("both parts", woman71, fasting71,
+        "9 Aralık 2026 Çarşamba|Namaz iskatı: 589 gram altın, 3 devir|Oruç iskatı: 8,1375 gram altın, 1 devir|"
+        "Zekât, kurban ve sadaka-ı fıtr için devir: 200 gram altın, 1 devir|toplam 6 devir, 11 el değiştirme|"
+        "62 sene × 1 TL = 62 TL|62 TL × 52,5 kg = 3.255 TL|3.255 TL ÷ 400 TL = 8,1375 gram altın|"
+        "8,1375 gram ÷ 200 gram = 0,04 devir: yalnızca 8,1375 gramlık bir son devir (toplam 1 devir)|"
+        "4 ☐ 1. fakir: 8,1375 g|5 ☐ 1. fakir: 100 g ☐ 2. fakir: 100 g|6 ☐ 1. fakir: 100 g|"
+        "Bir fıtra: 1,75 kg buğday × 1 TL = 1,75 TL|1,75 TL ÷ 400 TL = 0,004375 gram altın|Yemin kefareti sayısı: ____",
+        6, turkish);
+    row("on a German system", woman71, fasting71, "9 Aralık 2026 Çarşamba|Namaz iskatı: 589 gram altın, 3 devir", 6,
+        QLocale(QLocale::German, QLocale::Germany));
+    row("fasts never calculated", woman71, none,
+        "Oruç iskatı hesaplanmadı: \"ORUÇ İSKATI\" ekranında|toplam 5 devir, 10 el değiştirme", 5, turkish);
+    row("fasts changed since", woman71, {Standing::Changed, {}},
+        "Oruç iskatı bu çizelgeye alınmadı|\"Kadın\" veya \"Erkek\" düğmesine yeniden basınız", 5, turkish);
+    row("fasts counted from other figures", woman71, {Standing::RoundsChanged, {}},
+        "Oruç iskatı bu çizelgeye alınmadı|\"H E S A P L A\" düğmesine yeniden basınız", 5, turkish);
+    row("only the fasts", none, fasting71,
+        "Namaz iskatı hesaplanmadı|Kul ve hayvan hakları için devir: 200 gram altın, 1 devir|"
+        "Günün bir fıtrası (\"ORUÇ İSKATI\" ekranının fiyatlarıyla)", 3, turkish);
+    row("different gold at hand", woman71, calculated(Expiation::Fasts, 71, 1, 400, 50, 3),
+        "İki ekrana farklı mevcut altın ya da fakir sayısı yazıldığı için|50 gram × 3 fakir = 150 gram|"
+        "Zekât, kurban ve sadaka-ı fıtr için devir: 200 gram altın", 6, turkish);
+    row("rounds not counted", calculated(Expiation::Prayers, 71, 1, 400), none,
+        "Devir sayısı henüz hesaplanmadı|bu devrin miktarları yazılmadı|Toplam devir sayısı, her kısmın devri "
+        "hesaplanınca yazılır.", -1, turkish);
+    row("only a short round", calculated(Expiation::Prayers, 71, 1, 400, 1000, 2), none,
+        "yalnızca 589 gramlık bir son devir (toplam 1 devir)|1 ☐ 1. fakir: 589 g 0 g", 3, turkish);
+    row("nothing owed", calculated(Expiation::Prayers, 7, 1, 400, 100, 2), none,
+        "7 yaş 9 yaşından küçük olduğu için 0 sene|verilecek altın olmadığı için devir yapılmaz", 2, turkish);
+    row("the cap on the whole ceremony", calculated(Expiation::Prayers, 71, 2, 400, 1, 1),
+        calculated(Expiation::Fasts, 71, 2, 400, 1, 1),
+        "Çizelge ilk 1.000 devri gösterir; ardından 178 devir daha yapılır.|"
+        "Çizelge uzun olduğu için bu kısmın 17 devri tek tek gösterilmez.|Son devirde 0,275 g verilir.|"
+        "toplam 1.197 devir, 1.197 el değiştirme", 1197, turkish);
+    row("too large to count", calculated(Expiation::Prayers, 71, 1, 1e-300, 100, 2), none,
+        "Bu miktarlar bir çizelgeye sığmayacak kadar büyük.", -1, turkish);
+}
+
+void TestEngine::ceremonyRecords()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(ScreenState, prayers);
+    QFETCH(ScreenState, fasts);
+    QFETCH(QStringList, sentences);
+    QFETCH(qint64, totalRounds);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+
+    const Ceremony ceremony = planCeremony(prayers, fasts, Expiation::Prayers);
+    QCOMPARE(ceremony.totalRounds.value_or(-1), totalRounds);
+    qint64 listed = 0;
+    for (const CeremonyPart &part : ceremony.parts)
+        listed += part.plan ? part.plan->listedHandovers() : 0;
+    QVERIFY(listed <= maxListedHandovers);
+    const QString record = readable(devirRecordHtml(ceremony, QDate(2026, 12, 9)));
+    for (const QString &sentence : sentences)
+        QVERIFY2(record.contains(sentence), qPrintable(sentence + u"\n  is not in: "_qs + record));
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

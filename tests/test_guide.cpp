@@ -1,4 +1,5 @@
 #include "calc/expiation.h"
+#include "calc/devirrecord.h"
 #include "calc/hijri.h"
 #include "common/numbers.h"
 #include "guide/guidetexts.h"
@@ -105,6 +106,11 @@ void TestGuide::howToAgreesWithTheCalculators()
 
 void TestGuide::shortTextsAreExact()
 {
+    // The devir record quotes the guidance: each quotation stands in one of its texts.
+    const QString guidance = QString(howToText() + zakatText() + rightsText()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QString &quotation : quotedGuidance())
+        QVERIFY2(guidance.contains(quotation), qPrintable(quotation));
+
     QCOMPARE(zakatText(), QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve sadaka-ı fıtr gibi "
                                          "hukuka ait hakların iskatı için devir yapılır. "));
     QCOMPARE(rightsText(), QStringLiteral("Son olarak ihtiyaten bir devir de, kul ve hayvan hakları için yapılır.\r\n"));

@@ -181,7 +181,7 @@ QList<MessageBoxRequest> everyMessageBox()
         recorder.shown.append(app.messages.shown.last());
     }
     recorder.show(recordNotPrinted());
-    recorder.show(recordNotSaved(QStringLiteral("/home/kullanici/Belgeler/karvela-namaz-iskati-2026-12-09.pdf")));
+    recorder.show(recordNotSaved(QStringLiteral("/home/kullanici/Belgeler/karvela-iskat-2026-12-09.pdf")));
 
     QList<MessageBoxRequest> unique;
     for (const MessageBoxRequest &request : std::as_const(recorder.shown)) {

@@ -151,7 +151,11 @@ int main(int argc, char **argv)
         // The price warning: "Kadın" with the gold price left empty.
         {ScreenId::Form6, nullptr, {{"Text3", QString()}}, {"Command1"}, QStringLiteral("Buğday"),
          "10-fiyat-uyarisi.png"},
-        // The devir record of the prayer screen's example.
+        // The devir record of the whole ceremony: the example on both screens.
+        {ScreenId::Form7, nullptr,
+         {{"Text4", QStringLiteral("1")}, {"Text3", QStringLiteral("400")}, {"Text1", QStringLiteral("71")},
+          {"Text6", QStringLiteral("100")}, {"Text8", QStringLiteral("2")}},
+         {"Command1", "Command6"}},
         {ScreenId::Form6, nullptr,
          {{"Text8", QStringLiteral("1")}, {"Text3", QStringLiteral("400")}, {"Text1", QStringLiteral("71")},
           {"Text11", QStringLiteral("100")}, {"Text12", QStringLiteral("2")}},

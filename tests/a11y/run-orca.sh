@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What a blind user hears: the prayer screen, then the Hijri converter from two dates, driven by keyboard alone while Debian's
+# What a blind user hears: the prayer screen and its devir record, then the Hijri converter from two dates, driven by keyboard alone while Debian's
 # Orca screen reader runs, in a desktop and D-Bus session of its own. No speech engine
 # is needed: Orca's debug log, with its SPEECH OUTPUT lines, is the ear. Every wait is
 # bounded. Exits 77 (skipped) where a tool is missing.
@@ -59,6 +59,9 @@ session() {
     press Tab; typed 4                # the poor
     press Tab space                   # "H E S A P L A"
     press Tab Tab                     # the gold per round, the rounds
+    press ctrl+p                      # the devir record
+    shown "ZELGES"
+    press Down Down Escape            # a line or two of it, then back to the screen
     press Tab space                   # "Ana Menü"
     shown "KARVELA HESAPLAMA PROGRAMI"
     press shift+Tab space             # back from the prayer screen's button to "HİCRİ YAŞ HESABI"
@@ -86,6 +89,8 @@ said_after "İskat yapılacak sene miktarı read only text." "41."
 said_after "İskat için verilmesi gereken altın gram miktarı read only text." "623,2."
 said_after "Bir devirde namaz borcu için verilecek altının gram miktarı read only text." "200."
 said_after "Yapılacak devir sayısı read only text." "3,1."
+said "DEVİR ÇİZELGESİ dialog."
+grep -q "^Vefat edenin adı:" "$work/speech.txt" || { echo "Orca did not read the devir record line by line"; status=1; }
 said_after "Hicri tarihler read only text." "80,03 hicri yıl: 1 Cemaziyelevvel 1367 – 11 Cemaziyelevvel 1447."
 if [ $status -ne 0 ]; then
     echo "what Orca said:"; cat "$work/speech.txt"

@@ -77,7 +77,7 @@ typed() { xdotool type --delay 80 "$1"; sleep 0.4; }
 # the Windows save dialog, which proposes the Documents folder; then back to the menu.
 save_record() {
     # Wine's Documents folder is a link to the desktop user's own: find follows links.
-    saved() { find -L "$user_dir" -name 'karvela-namaz-iskati-*.pdf' 2>/dev/null; }
+    saved() { find -L "$user_dir" -name 'karvela-iskat-*.pdf' 2>/dev/null; }
     saved | while read -r stale; do rm -f "$stale"; done
     keys space                                    # the menu's first button: "NAMAZ İSKATI"
     local prayer
