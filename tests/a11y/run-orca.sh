@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# What a blind user hears: the prayer screen and its devir record, then the Hijri converter from two dates, driven by keyboard alone while Debian's
-# Orca screen reader runs, in a desktop and D-Bus session of its own. No speech engine
-# is needed: Orca's debug log, with its SPEECH OUTPUT lines, is the ear. Every wait is
-# bounded. Exits 77 (skipped) where a tool is missing.
+# What a blind user hears: the prayer screen and its devir record, then the Hijri
+# converter from two dates, driven by keyboard alone while Debian's Orca screen reader
+# runs, in a desktop and D-Bus session of its own. No speech engine is needed: Orca's
+# debug log, with its SPEECH OUTPUT lines, is the ear. Every wait is bounded. Exits 77
+# (skipped) where a tool is missing.
 set -euo pipefail
 karvela=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
