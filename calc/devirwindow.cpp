@@ -15,7 +15,9 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -31,6 +33,29 @@ QPushButton *addButton(QHBoxLayout *row, const QString &text)
     button->setAutoDefault(false);
     row->addWidget(button);
     return button;
+}
+
+// A heading never ends a page: where the text it heads would start on the next page,
+// the heading goes there too. Headings that follow one another go together.
+void keepHeadingsWithTheirText(QTextDocument &pages)
+{
+    const qreal pageHeight = pages.pageSize().height();
+    QAbstractTextDocumentLayout *layout = pages.documentLayout();
+    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
+    for (QTextBlock block = pages.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        QTextBlock text = block.next();
+        while (text.isValid() && text.blockFormat().headingLevel() > 0)
+            text = text.next();
+        if (!text.isValid() || pageOf(layout->blockBoundingRect(block).top()) ==
+                                   pageOf(layout->blockBoundingRect(text).bottom() - 1))
+            continue;
+        QTextBlockFormat format;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).mergeBlockFormat(format);
+        block = text.previous(); // the headings moved with it are settled
+    }
 }
 
 } // namespace
@@ -171,6 +196,7 @@ bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPain
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QRectF body(0, band, page.width(), page.height() - 2 * band);
     pages->setPageSize(body.size());
+    keepHeadingsWithTheirText(*pages);
 
     const int count = pages->pageCount();
     for (int index = 0; index < count; ++index) {
