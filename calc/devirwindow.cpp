@@ -48,8 +48,9 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
         QTextBlock text = block.next();
         while (text.isValid() && text.blockFormat().headingLevel() > 0)
             text = text.next();
-        if (!text.isValid() || pageOf(layout->blockBoundingRect(block).top()) ==
-                                   pageOf(layout->blockBoundingRect(text).bottom() - 1))
+        const qreal top = layout->blockBoundingRect(block).top();
+        const bool startsPage = top - pageOf(top) * pageHeight < 1;
+        if (!text.isValid() || startsPage || pageOf(top) == pageOf(layout->blockBoundingRect(text).bottom() - 1))
             continue;
         QTextBlockFormat format;
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -106,8 +107,12 @@ bool DevirWindow::refused()
 
 void DevirWindow::rewrite()
 {
-    if (!isVisible())
-        return;
+    if (isVisible())
+        writeRecord();
+}
+
+void DevirWindow::writeRecord()
+{
     const Ceremony ceremony = planCeremony(m_ceremony.state(Expiation::Prayers), m_ceremony.state(Expiation::Fasts),
                                            m_opener);
     const std::optional<QString> why = refusal();
@@ -121,8 +126,9 @@ void DevirWindow::rewrite()
 
 void DevirWindow::showRecord()
 {
+    // Written before it is shown, so that the window takes the keyboard ready to be read.
+    writeRecord();
     show();
-    rewrite();
     raise();
     activateWindow();
     m_view->setFocus();

@@ -33,6 +33,7 @@ private:
     // Why the record may not be printed or saved now; nothing when it may.
     std::optional<QString> refusal() const;
     bool refused();
+    void writeRecord();
 
     MessageService &m_messages;
     const CeremonyBook &m_ceremony;

@@ -8,32 +8,23 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
-// The text, checked here without a pattern: its three parts of ASCII digits, of
-// lengths 1–2, 1–2 and 4, are the day, the month and the year of `date`.
+// The text, checked here without a pattern: split at the '.', '/' or '-' that ends its
+// month, its three parts are ASCII digits, of lengths 1–2, 1–2 and 4, naming `date`.
 bool namesDate(const QString &text, QDate date)
 {
     const QString trimmed = text.trimmed();
-    for (QChar separator : {u'.', u'/', u'-'}) {
-        const QStringList parts = trimmed.split(separator);
-        if (parts.size() != 3)
-            continue;
-        const auto digits = [](const QString &part, qsizetype shortest, qsizetype longest) {
-            if (part.size() < shortest || part.size() > longest)
-                return -1;
-            int value = 0;
-            for (QChar c : part) {
-                if (c < u'0' || c > u'9')
-                    return -1;
-                value = value * 10 + (c.unicode() - u'0');
-            }
-            return value;
-        };
-        return digits(parts[0], 1, 2) == date.day() && digits(parts[1], 1, 2) == date.month() &&
-               digits(parts[2], 4, 4) == date.year();
-    }
-    return false;
+    const QChar separator = trimmed.size() > 5 ? trimmed.at(trimmed.size() - 5) : QChar();
+    const QStringList parts = QStringLiteral("./-").contains(separator) ? trimmed.split(separator) : QStringList();
+    const auto digits = [](const QString &part) {
+        return std::all_of(part.cbegin(), part.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    return parts.size() == 3 && std::all_of(parts.cbegin(), parts.cend(), digits) && parts[0].size() <= 2 &&
+           parts[1].size() <= 2 && parts[2].size() == 4 && parts[0].toInt() == date.day() &&
+           parts[1].toInt() == date.month() && parts[2].toInt() == date.year();
 }
 
 } // namespace
