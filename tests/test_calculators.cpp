@@ -52,8 +52,9 @@ void TestCalculators::sessions_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QLocale>("locale");
 
-    struct Row { const char *name; ScreenId screen; const char *answers, *steps, *messages, *boxes; };
+    struct Row { const char *name; ScreenId screen; const char *answers, *steps, *messages, *boxes; QLocale locale = turkish; };
     const Row rows[] = {
         // The prayer screen.
         {"woman 71, Yes, then rounds", ScreenId::Form6, "Y",
@@ -139,10 +140,25 @@ void TestCalculators::sessions_data()
          "Text1=77,64|Text2=80,03|Text5=80,03 hicri yıl: 1 Cemaziyelevvel 1367 – 11 Cemaziyelevvel 1447"},
         {"hijri from the solar age the dates wrote", ScreenId::Form8, "",
          "Text3=12.03.1948|Text4=02.11.2025|Command2|Command1", "", "Text1=77,64|Text2=80,02"},
+
+        // The Hijri converter from a solar age, read strictly by the locale.
+        {"hijri 69", ScreenId::Form8, "", "Text1=69|Command1", "", "Text2=71,12"},
+        {"hijri, decimal comma", ScreenId::Form8, "", "Text1=30,5|Command1", "", "Text2=31,44"},
+        {"hijri, English", ScreenId::Form8, "", "Text1=69|Command1", "", "Text2=71.12", english},
+        {"hijri, English decimal point", ScreenId::Form8, "", "Text1=30.5|Command1", "", "Text2=31.44", english},
+        {"hijri, empty age empties the result", ScreenId::Form8, "", "Text1=69|Command1|Text1=|Command1",
+         "report:TypeMismatch", "Text2=|Text1="},
+        {"hijri, letters", ScreenId::Form8, "", "Text1=69|Command1|Text1=abc|Command1", "report:TypeMismatch",
+         "Text2=|Text1=abc"},
+        {"hijri, misplaced grouping", ScreenId::Form8, "", "Text1=69|Command1|Text1=1.25|Command1",
+         "report:TypeMismatch", "Text2=|Text1=1.25"},
+        // A number, only too large to work with: an overflow, not a type mismatch.
+        {"hijri, beyond a double", ScreenId::Form8, "", "Text1=69|Command1|Text1=1e400|Command1", "report:Overflow",
+         "Text2=|Text1=1e400"},
     };
     for (const Row &row : rows) {
         QTest::newRow(row.name) << row.screen << answersFrom(row.answers) << list(row.steps) << list(row.messages)
-                                << list(row.boxes);
+                                << list(row.boxes) << row.locale;
     }
 }
 
@@ -153,6 +169,8 @@ void TestCalculators::sessions()
     QFETCH(QStringList, steps);
     QFETCH(QStringList, messages);
     QFETCH(QStringList, boxes);
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
 
     ScreenTest app;
     app.messages.answers = answers;
@@ -212,6 +230,8 @@ void TestCalculators::namedReports_data()
         {"long text is cut", ScreenId::Form7,
          "Text4=2|Text3=beş yüz lira, bugünkü kuyumcu fiyatı|Text1=71|Command2", "TypeMismatch",
          "\"beş yüz lira, bugünkü kuyumcu …\"", "Text3", "Text5="},
+        {"hijri, letters", ScreenId::Form8, "Text1=abc|Command1", "TypeMismatch",
+         "\"VEFAT EDENİN YAŞI\" kutusundaki \"abc\" sayı olarak okunamadı", "Text1", "Text2="},
         {"hijri, negative age", ScreenId::Form8, "Text1=-3|Command1", "OutOfRange",
          "\"VEFAT EDENİN YAŞI\" kutusundaki \"-3\" sıfırdan küçük olamaz", "Text1", "Text2="},
         {"hijri, a death before the birth", ScreenId::Form8,
