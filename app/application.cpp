@@ -46,7 +46,7 @@ int runKarvela(int argc, char **argv)
     setUpApplication(app);
 
     QtMessageService messages;
-    ScreenRegistry screens(messages);
+    ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
     screens.start();
     return QApplication::exec();
 }

@@ -24,7 +24,10 @@ constexpr QPoint hijriConverterTwips(6750, 4935);
 
 } // namespace
 
-ScreenRegistry::ScreenRegistry(MessageService &messages) : m_messages(messages) {}
+ScreenRegistry::ScreenRegistry(MessageService &messages, std::function<void()> endProgram)
+    : m_messages(messages), m_endProgram(std::move(endProgram))
+{
+}
 
 ScreenRegistry::~ScreenRegistry() = default;
 
@@ -66,11 +69,6 @@ Screen *ScreenRegistry::screen(ScreenId id)
     return slot.get();
 }
 
-Screen *ScreenRegistry::existing(ScreenId id) const
-{
-    return m_slots[slotOf(id)].get();
-}
-
 // On the primary screen, whose desktop may start anywhere among several monitors:
 // centred in its available area, or the converter at its designed place from that
 // area's corner.
@@ -99,10 +97,9 @@ void ScreenRegistry::hideScreen(ScreenId id)
 
 void ScreenRegistry::endApplication()
 {
-    m_ended = true;
     for (const auto &slot : m_slots) {
         if (slot)
             slot->hide();
     }
-    QCoreApplication::exit(0);
+    m_endProgram();
 }

@@ -4,6 +4,7 @@
 #include "common/navigator.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class MessageService;
@@ -15,7 +16,9 @@ class Screen;
 class ScreenRegistry : public Navigator
 {
 public:
-    explicit ScreenRegistry(MessageService &messages);
+    // `endProgram` is what ending the application does once every screen is hidden:
+    // leaving the event loop, in the program.
+    ScreenRegistry(MessageService &messages, std::function<void()> endProgram);
     ~ScreenRegistry() override;
 
     // Opens the startup notice.
@@ -27,9 +30,6 @@ public:
 
     // The screen in this slot, created if the slot is empty.
     Screen *screen(ScreenId id);
-    // The screen in this slot, or nullptr if it has not been created yet.
-    Screen *existing(ScreenId id) const;
-    bool hasEnded() const { return m_ended; }
 
 private:
     std::unique_ptr<Screen> create(ScreenId id);
@@ -39,5 +39,5 @@ private:
     MessageService &m_messages;
     CeremonyBook m_ceremony; // where the prayer and fasting screens stand, for the devir record
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;
-    bool m_ended = false;
+    std::function<void()> m_endProgram;
 };

@@ -10,8 +10,8 @@ inline const QString applicationTitle = QStringLiteral("KARVELA PROGRAMI");
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Exclamation, Critical };
 
-// What the user pressed, with the classic message-box codes (Yes = 6).
-enum class MessageAnswer { Ok = 1, Yes = 6, No = 7 };
+// What the user pressed.
+enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageBoxRequest
 {

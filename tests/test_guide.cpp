@@ -136,7 +136,7 @@ void TestGuide::typedTextSurvivesReopening()
     box->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, QStringLiteral("Not: imam 10 Mart"));
     ScreenTest::click(ScreenTest::control<QPushButton>(howTo, "Command39"));
-    ScreenTest::click(ScreenTest::control<QPushButton>(app.screens.existing(ScreenId::Form5), "Command90"));
+    ScreenTest::click(ScreenTest::control<QPushButton>(ScreenTest::window(ScreenId::Form5), "Command90"));
 
     QVERIFY(howTo->isVisible());
     QVERIFY(box->toPlainText().endsWith(QLatin1String("\nNot: imam 10 Mart")));

@@ -5,11 +5,11 @@
 
 namespace {
 
-QList<ScreenId> visibleScreens(const ScreenRegistry &screens)
+QList<ScreenId> visibleScreens()
 {
     QList<ScreenId> visible;
     for (int i = 0; i < screenCount; ++i) {
-        const Screen *screen = screens.existing(static_cast<ScreenId>(i));
+        const Screen *screen = ScreenTest::window(static_cast<ScreenId>(i));
         if (screen && screen->isVisible())
             visible.append(static_cast<ScreenId>(i));
     }
@@ -44,19 +44,19 @@ private slots:
 void TestNavigation::startsOnTheNoticeAlone()
 {
     ScreenTest app;
-    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form2});
+    QCOMPARE(visibleScreens(), QList<ScreenId>{ScreenId::Form2});
     // Every other slot stays empty until it is needed.
     for (ScreenId id : {ScreenId::Form1, ScreenId::Form3, ScreenId::Form4, ScreenId::Form5, ScreenId::Form6,
                         ScreenId::Form7, ScreenId::Form8})
-        QVERIFY(!app.screens.existing(id));
+        QVERIFY(!ScreenTest::window(id));
 }
 
 void TestNavigation::noticeLeadsToTheMenuForGood()
 {
     ScreenTest app;
-    ScreenTest::click(button(app.screens.existing(ScreenId::Form2), "Command39"));
-    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form5});
-    Screen *menu = app.screens.existing(ScreenId::Form5);
+    ScreenTest::click(button(ScreenTest::window(ScreenId::Form2), "Command39"));
+    QCOMPARE(visibleScreens(), QList<ScreenId>{ScreenId::Form5});
+    Screen *menu = ScreenTest::window(ScreenId::Form5);
 
     // No button on the menu leads back to the notice.
     const QList<QPushButton *> buttons = menu->findChildren<QPushButton *>();
@@ -64,12 +64,12 @@ void TestNavigation::noticeLeadsToTheMenuForGood()
         if (menuButton->objectName() == QLatin1String("Command4"))
             continue;
         ScreenTest::click(menuButton);
-        QVERIFY(!app.screens.existing(ScreenId::Form2)->isVisible());
-        const QList<ScreenId> visible = visibleScreens(app.screens);
+        QVERIFY(!ScreenTest::window(ScreenId::Form2)->isVisible());
+        const QList<ScreenId> visible = visibleScreens();
         QCOMPARE(visible.size(), 1);
-        ScreenTest::click(button(app.screens.existing(visible.first()), "Command39"));
+        ScreenTest::click(button(ScreenTest::window(visible.first()), "Command39"));
     }
-    QVERIFY(!app.screens.hasEnded());
+    QVERIFY(!app.ended);
 }
 
 void TestNavigation::menuOpensAndReturns_data()
@@ -97,19 +97,19 @@ void TestNavigation::menuOpensAndReturns()
     ScreenTest app;
     app.screens.showScreen(ScreenId::Form5);
     app.screens.hideScreen(ScreenId::Form2);
-    Screen *menu = app.screens.existing(ScreenId::Form5);
+    Screen *menu = ScreenTest::window(ScreenId::Form5);
 
     ScreenTest::click(button(menu, menuButton.toLatin1().constData()));
-    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{screen});
-    Screen *opened = app.screens.existing(screen);
+    QCOMPARE(visibleScreens(), QList<ScreenId>{screen});
+    Screen *opened = ScreenTest::window(screen);
     QCOMPARE(opened->windowTitle(), caption);
 
     ScreenTest::click(button(opened, "Command39"));
-    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form5});
+    QCOMPARE(visibleScreens(), QList<ScreenId>{ScreenId::Form5});
 
     // Opened again, it is the same screen, not a new one.
     ScreenTest::click(button(menu, menuButton.toLatin1().constData()));
-    QCOMPARE(app.screens.existing(screen), opened);
+    QCOMPARE(ScreenTest::window(screen), opened);
 }
 
 void TestNavigation::typedTextSurvivesLeaving()
@@ -121,7 +121,7 @@ void TestNavigation::typedTextSurvivesLeaving()
     ScreenTest::click(ScreenTest::control<QPushButton>(form8, "Command1"));
     ScreenTest::click(button(form8, "Command39"));
 
-    ScreenTest::click(button(app.screens.existing(ScreenId::Form5), "Commandl"));
+    ScreenTest::click(button(ScreenTest::window(ScreenId::Form5), "Commandl"));
     QCOMPARE(age->text(), QStringLiteral("69"));
     QCOMPARE(ScreenTest::control<QLineEdit>(form8, "Text2")->text(), QStringLiteral("71,12"));
 }
@@ -130,12 +130,12 @@ void TestNavigation::xEndsWithHiddenScreens()
 {
     ScreenTest app;
     app.open(ScreenId::Form8);
-    ScreenTest::click(button(app.screens.existing(ScreenId::Form8), "Command39"));
-    QVERIFY(!app.screens.hasEnded());
+    ScreenTest::click(button(ScreenTest::window(ScreenId::Form8), "Command39"));
+    QVERIFY(!app.ended);
 
-    ScreenTest::click(button(app.screens.existing(ScreenId::Form5), "Command4"));
-    QVERIFY(app.screens.hasEnded());
-    QVERIFY(visibleScreens(app.screens).isEmpty());
+    ScreenTest::click(button(ScreenTest::window(ScreenId::Form5), "Command4"));
+    QVERIFY(app.ended);
+    QVERIFY(visibleScreens().isEmpty());
     QVERIFY2(app.messages.shown.isEmpty(), "ending asked something");
 }
 
@@ -144,8 +144,8 @@ void TestNavigation::frameCloseOnMenuEnds()
     ScreenTest app;
     app.screens.showScreen(ScreenId::Form5);
     QCloseEvent close;
-    QApplication::sendEvent(app.screens.existing(ScreenId::Form5), &close);
-    QVERIFY(app.screens.hasEnded());
+    QApplication::sendEvent(ScreenTest::window(ScreenId::Form5), &close);
+    QVERIFY(app.ended);
 }
 
 void TestNavigation::frameCloseElsewhereReturns_data()
@@ -162,9 +162,9 @@ void TestNavigation::frameCloseElsewhereReturns()
     if (screen != ScreenId::Form2)
         app.open(screen);
 
-    QVERIFY(app.screens.existing(screen)->close() == false);
-    QCOMPARE(visibleScreens(app.screens), QList<ScreenId>{ScreenId::Form5});
-    QVERIFY(!app.screens.hasEnded());
+    QVERIFY(ScreenTest::window(screen)->close() == false);
+    QCOMPARE(visibleScreens(), QList<ScreenId>{ScreenId::Form5});
+    QVERIFY(!app.ended);
 }
 
 QTEST_MAIN(TestNavigation)

@@ -166,7 +166,7 @@ int main(int argc, char **argv)
     };
 
     PicturedMessages messages;
-    ScreenRegistry screens(messages);
+    ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
     bool saved = true;
     for (const Shot &shot : shots) {
         screens.showScreen(shot.screen);

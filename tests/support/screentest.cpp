@@ -10,9 +10,19 @@ ScreenTest::ScreenTest()
 
 ScreenTest::~ScreenTest() = default;
 
+Screen *ScreenTest::window(ScreenId id)
+{
+    const QString name = QStringLiteral("Form%1").arg(int(id) + 1);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name)
+            return qobject_cast<Screen *>(window);
+    }
+    return nullptr;
+}
+
 Screen *ScreenTest::open(ScreenId id)
 {
-    Screen *notice = screens.existing(ScreenId::Form2);
+    Screen *notice = window(ScreenId::Form2);
     if (notice->isVisible())
         notice->Command39_Click(); // the way to the main menu
     if (id != ScreenId::Form5) {

@@ -18,11 +18,16 @@ public:
     ~ScreenTest();
 
     ScriptedMessages messages;
-    ScreenRegistry screens{messages};
+    bool ended = false; // the program was ended, through "X" or the menu's frame
+    ScreenRegistry screens{messages, [this] { ended = true; }};
 
     // Leaves the startup notice for the main menu, opens a screen from there as the
     // menu would, and returns it.
     Screen *open(ScreenId id);
+
+    // The screen's window, found by its name among the top-level windows, as a user
+    // finds it on the desktop; nothing before it was first opened.
+    static Screen *window(ScreenId id);
 
     // Replaces what a box holds with `text`, typed key by key.
     static void type(QLineEdit *box, const QString &text);

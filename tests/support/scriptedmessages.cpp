@@ -7,11 +7,3 @@ MessageAnswer ScriptedMessages::show(const MessageBoxRequest &request)
         return MessageAnswer::Ok;
     return answers.isEmpty() ? fallback : answers.takeFirst();
 }
-
-QStringList ScriptedMessages::texts() const
-{
-    QStringList result;
-    for (const MessageBoxRequest &request : shown)
-        result.append(request.text);
-    return result;
-}

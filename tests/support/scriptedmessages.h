@@ -17,6 +17,5 @@ public:
     MessageAnswer fallback = MessageAnswer::No;
 
     QList<MessageBoxRequest> shown;
-    QStringList texts() const;
     void clear() { shown.clear(); }
 };
