@@ -2,7 +2,7 @@
 
 #include "app/screenregistry.h"
 #include "common/accessibility.h"
-#include "common/buttonstyle.h"
+#include "common/karvelastyle.h"
 #include "common/design.h"
 #include "common/qtmessageservice.h"
 #include "common/screen.h"

@@ -2,8 +2,8 @@
 
 class QApplication;
 
-// Everything the program sets up before its first screen: style, fonts, icon and
-// Qt's own texts in Turkish.
+// Everything the program sets up before its first screen: style, fonts, what assistive
+// technology sees, and Qt's own texts in Turkish. Each screen carries its own icon.
 void setUpApplication(QApplication &app);
 
 // Runs Karvela: the startup notice first, until "X" on the main menu ends it.

@@ -37,9 +37,9 @@ bool confirmAgeAndPrices(MessageService &messages, const QLineEdit &wheatBox, co
     const bool wheatMissing = wheatBox.text().isEmpty();
     if (goldMissing || wheatMissing) {
         messages.inform(badPricesNote);
-        return true;
+        return false;
     }
-    return false;
+    return true;
 }
 
 void ageReminderPrayer(MessageService &messages, const QLineEdit &wheatBox, const QLineEdit &goldBox)

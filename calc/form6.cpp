@@ -125,7 +125,7 @@ void Form6::settle(Sex sex)
 {
     RecordFigures figures{.sex = sex};
     const bool written = calculate({Text2, Text10}, [&](Calculation &calculation) {
-        if (confirmAgeAndPrices(messages(), *Text8, *Text3))
+        if (!confirmAgeAndPrices(messages(), *Text8, *Text3))
             calculation.armRecovery();
 
         // Each step reads its figures back from the boxes as text, not from the double

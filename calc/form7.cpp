@@ -120,7 +120,7 @@ void Form7::settle(Sex sex)
 {
     RecordFigures figures{.sex = sex};
     const bool written = calculate({Text2, Text5}, [&](Calculation &calculation) {
-        if (confirmAgeAndPrices(messages(), *Text4, *Text3))
+        if (!confirmAgeAndPrices(messages(), *Text4, *Text3))
             calculation.armRecovery();
 
         figures.hijriAge = calculation.read(Text1, Figure::Age);

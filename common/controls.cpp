@@ -2,7 +2,7 @@
 
 #include "common/accessibility.h"
 #include "common/boxlabel.h"
-#include "common/buttonstyle.h"
+#include "common/karvelastyle.h"
 #include "common/screen.h"
 
 #include <QLabel>

@@ -78,12 +78,12 @@ void installFontSubstitutes()
     }
     QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"), {QStringLiteral("Segoe UI Symbol"),
                                                                    QStringLiteral("Arial Unicode MS")});
-    return;
-#endif
+#else
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                               QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
     QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols2")});
+#endif
 }

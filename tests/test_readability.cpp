@@ -2,7 +2,7 @@
 #include "calc/ageconfirmation.h"
 #include "calc/devirwindow.h"
 #include "common/boxlabel.h"
-#include "common/buttonstyle.h"
+#include "common/karvelastyle.h"
 #include "common/qtmessageservice.h"
 #include "support/strayboxguard.h"
 #include "support/scenario.h"

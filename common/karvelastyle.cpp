@@ -1,4 +1,4 @@
-#include "common/buttonstyle.h"
+#include "common/karvelastyle.h"
 
 #include <QPainter>
 #include <QPushButton>
