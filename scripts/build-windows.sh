@@ -62,17 +62,15 @@ export KARVELA_WINDOWS_QT="$qt_prefix"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
-version=$(sed -n 's/^project(Karvela VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 out=$(realpath -m build-windows)
 dist="$out/Karvela"
 rm -rf "$dist"
 # The folder (CMake's install rules find every DLL it needs) and its zip.
 cmake --install "$out/build" --prefix "$dist" >/dev/null
+rm -f "$out"/karvela-*-windows.zip "$out"/karvela-*-setup.exe
 (cd "$out/build" && cpack -G ZIP -B "$out" >/dev/null)
-mv "$out/Karvela.zip" "$out/karvela-$version-windows.zip"
 rm -rf "$out/_CPack_Packages"
 
-setup="$out/karvela-$version-setup.exe"
-makensis -V2 -DVERSION="$version" -DDIST="$(realpath "$dist")" -DFILES="$(realpath "$out/build/uninstall-files.nsh")" \
-    -DOUTFILE="$(realpath -m "$setup")" packaging/windows/karvela.nsi
-ls -l "$setup" "$out/karvela-$version-windows.zip"
+# The setup program, named with the version CMake wrote into the build folder.
+makensis -V2 -DBUILD="$out/build" -DDIST="$(realpath "$dist")" -DOUTDIR="$out" packaging/windows/karvela.nsi
+ls -l "$out"/karvela-*-setup.exe "$out"/karvela-*-windows.zip

@@ -82,8 +82,11 @@ install(CODE [[
     file(WRITE "${uninstall_list}" "${lines}")
 ]])
 
-# cpack -G ZIP: Karvela.zip, holding the folder as Karvela/ (build-windows.sh names it
-# karvela-<version>-windows.zip).
+# cpack -G ZIP: karvela-<version>-windows.zip, holding the folder as Karvela/.
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_FILE_NAME Karvela)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_FILE_NAME karvela-${PROJECT_VERSION}-windows)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_PACKAGING_INSTALL_PREFIX /Karvela)
+
+# The setup program's version and name, for karvela.nsi.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/version.nsh.in ${CMAKE_BINARY_DIR}/version.nsh @ONLY)

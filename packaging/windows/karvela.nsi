@@ -1,9 +1,11 @@
 ; The Windows installer of Karvela, built by scripts/build-windows.sh with makensis:
-;   makensis -DVERSION=1.0.0 -DDIST=<ready folder> -DFILES=<uninstall list> -DOUTFILE=<setup.exe> karvela.nsi
+;   makensis -DBUILD=<Windows build folder> -DDIST=<ready folder> -DOUTDIR=<folder of the setup> karvela.nsi
+; The build folder holds version.nsh, which CMake writes from project(), and
+; uninstall-files.nsh, which cmake --install writes from its manifest.
 ; It installs for the current user, without administrator rights, into
 ; %LOCALAPPDATA%\Programs\Karvela, with a Start-menu shortcut, an optional desktop
 ; shortcut, an uninstaller and an entry in "Programs and Features". The uninstaller
-; removes exactly the files of the install manifest (FILES), never the folder blindly.
+; removes exactly the files of the install manifest, never the folder blindly.
 ; It is our own script, not CPack's NSIS generator: that one (CMake 3.25) installs for
 ; all users under Program Files, which needs administrator rights, and its uninstaller
 ; cannot be limited to the files it installed.
@@ -13,11 +15,12 @@ Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
+!include "${BUILD}\version.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela"
 
 Name "Karvela"
-OutFile "${OUTFILE}"
+OutFile "${OUTDIR}\${SETUP_NAME}"
 RequestExecutionLevel user
 InstallDir "$LOCALAPPDATA\Programs\Karvela"
 InstallDirRegKey HKCU "Software\Karvela" "InstallDir"
@@ -76,7 +79,7 @@ LangString DescriptionDesktop ${LANG_TURKISH} "Masaüstüne bir Karvela kısayol
 
 ; Only what the installer put there is removed: a folder the user chose may hold more.
 Section "Uninstall"
-    !include "${FILES}"
+    !include "${BUILD}\uninstall-files.nsh"
     Delete "$INSTDIR\Kaldir.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Karvela.lnk"
