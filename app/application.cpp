@@ -1,11 +1,11 @@
 #include "app/application.h"
 
 #include "app/screenregistry.h"
-#include "common/accessibility.h"
-#include "common/karvelastyle.h"
-#include "common/design.h"
-#include "common/qtmessageservice.h"
-#include "common/screen.h"
+#include "common/ui/accessibility.h"
+#include "common/ui/karvelastyle.h"
+#include "common/ui/design.h"
+#include "common/ui/qtmessageservice.h"
+#include "common/ui/screen.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
 // The startup notice about oath and fasting atonements. Its "Ana Menü" leads to
 // the main menu, and nothing leads back to it.

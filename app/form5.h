@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
 // The main menu: opens every other screen and ends the program.
 class Form5 : public Screen

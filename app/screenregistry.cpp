@@ -2,10 +2,10 @@
 
 #include "app/form2.h"
 #include "app/form5.h"
-#include "calc/form6.h"
-#include "calc/form7.h"
-#include "calc/form8.h"
-#include "common/design.h"
+#include "calc/screens/form6.h"
+#include "calc/screens/form7.h"
+#include "calc/screens/form8.h"
+#include "common/ui/design.h"
 #include "guide/guidescreens.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/ceremonybook.h"
-#include "common/navigator.h"
+#include "common/ui/navigator.h"
 
 #include <array>
 #include <functional>

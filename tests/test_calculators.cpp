@@ -1,6 +1,6 @@
 #include "support/scenario.h"
 
-#include "calc/devirwindow.h"
+#include "calc/screens/devirwindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "common/qtmessageservice.h"
+#include "common/ui/qtmessageservice.h"
 #include "support/strayboxguard.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 // it as a PDF.
 
 #include "app/screenregistry.h"
-#include "calc/devirwindow.h"
+#include "calc/screens/devirwindow.h"
 #include "common/messages.h"
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

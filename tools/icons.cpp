@@ -2,7 +2,7 @@
 // designed icon for the executable, square PNGs for the hicolor theme and a
 // Windows .ico, all drawn by the program's own icon code.
 
-#include "common/icons.h"
+#include "common/ui/icons.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -5,9 +5,9 @@
 
 #include "app/application.h"
 #include "app/screenregistry.h"
-#include "calc/devirwindow.h"
-#include "common/qtmessageservice.h"
-#include "common/screen.h"
+#include "calc/screens/devirwindow.h"
+#include "common/ui/qtmessageservice.h"
+#include "common/ui/screen.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "calc/devirwindow.h"
+#include "calc/screens/devirwindow.h"
 #include "support/scenario.h"
 
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/screenregistry.h"
-#include "common/screen.h"
+#include "common/ui/screen.h"
 #include "support/scriptedmessages.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "calc/form6.h"
+#include "calc/screens/form6.h"
 
-#include "calc/ageconfirmation.h"
+#include "calc/screens/ageconfirmation.h"
 #include "common/numbers.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/design.h"
+#include "common/ui/design.h"
 
 #include <QLineEdit>
 

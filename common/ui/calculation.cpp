@@ -1,9 +1,9 @@
-#include "common/calculation.h"
+#include "common/ui/calculation.h"
 
 #include "common/errors.h"
 #include "common/messages.h"
 #include "common/numbers.h"
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
 #include <QLineEdit>
 

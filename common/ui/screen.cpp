@@ -1,6 +1,6 @@
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
-#include "common/icons.h"
+#include "common/ui/icons.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "calc/devirwindow.h"
+#include "calc/screens/devirwindow.h"
 
-#include "common/design.h"
+#include "common/ui/design.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "calc/form8.h"
+#include "calc/screens/form8.h"
 
 #include "calc/hijri.h"
 

@@ -1,4 +1,4 @@
-#include "calc/ageconfirmation.h"
+#include "calc/screens/ageconfirmation.h"
 
 #include "common/messages.h"
 

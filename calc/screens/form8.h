@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
 class QPushButton;
 

@@ -1,6 +1,6 @@
-#include "calc/form7.h"
+#include "calc/screens/form7.h"
 
-#include "calc/ageconfirmation.h"
+#include "calc/screens/ageconfirmation.h"
 #include "common/numbers.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/ceremonybook.h"
-#include "calc/figures.h"
-#include "common/screen.h"
+#include "common/figures.h"
+#include "common/ui/screen.h"
 
 #include <QPointer>
 #include <QStringList>

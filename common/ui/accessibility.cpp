@@ -1,6 +1,6 @@
-#include "common/accessibility.h"
+#include "common/ui/accessibility.h"
 
-#include "common/screen.h"
+#include "common/ui/screen.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/expiation.h"
-#include "calc/expiationscreen.h"
+#include "calc/screens/expiationscreen.h"
 
 class QPushButton;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/figures.h"
+#include "common/figures.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "common/design.h"
+#include "common/ui/design.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

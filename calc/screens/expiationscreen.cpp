@@ -1,6 +1,6 @@
-#include "calc/expiationscreen.h"
+#include "calc/screens/expiationscreen.h"
 
-#include "calc/devirwindow.h"
+#include "calc/screens/devirwindow.h"
 #include "common/messages.h"
 
 #include <QKeySequence>

@@ -1,4 +1,4 @@
-#include "common/karvelastyle.h"
+#include "common/ui/karvelastyle.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "common/boxlabel.h"
+#include "common/ui/boxlabel.h"
 
-#include "common/design.h"
+#include "common/ui/design.h"
 
 #include <QPainter>
 #include <QRegularExpression>

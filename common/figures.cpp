@@ -1,4 +1,4 @@
-#include "calc/figures.h"
+#include "common/figures.h"
 
 #include "common/errors.h"
 #include "common/numbers.h"

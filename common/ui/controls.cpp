@@ -1,9 +1,9 @@
-#include "common/controls.h"
+#include "common/ui/controls.h"
 
-#include "common/accessibility.h"
-#include "common/boxlabel.h"
-#include "common/karvelastyle.h"
-#include "common/screen.h"
+#include "common/ui/accessibility.h"
+#include "common/ui/boxlabel.h"
+#include "common/ui/karvelastyle.h"
+#include "common/ui/screen.h"
 
 #include <QLabel>
 #include <QMouseEvent>

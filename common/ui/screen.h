@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/calculation.h"
-#include "common/controls.h"
-#include "common/navigator.h"
+#include "common/ui/calculation.h"
+#include "common/ui/controls.h"
+#include "common/ui/navigator.h"
 
 #include <QHash>
 #include <QList>
