@@ -43,16 +43,16 @@ Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     setupWindow(u"KARVELA HESAPLAMA PROGRAMI", {7230, 5580}, 0x00F4B735, WindowIcon::Application,
                 WindowButtons::MinimiseAndClose);
 
-    QPushButton *Command4 = addButton({.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
+    QPushButton *Command4 = controls().addButton({.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
                                        .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"});
     connect(Command4, &QPushButton::clicked, this, &Form5::Command4_Click);
-    addLabel({.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},
+    controls().addLabel({.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},
               .font = Fonts::sansSerif(18, true), .tab = 5, .align = Qt::AlignHCenter});
     for (const MenuEntry &entry : menu) {
-        QPushButton *button = addButton(entry.button);
+        QPushButton *button = controls().addButton(entry.button);
         connect(button, &QPushButton::clicked, this, [this, screen = entry.screen] { open(screen); });
     }
-    applyTabOrder();
+    controls().applyTabOrder();
 }
 
 void Form5::Command4_Click()

@@ -15,7 +15,7 @@ ExpiationScreen::ExpiationScreen(ScreenId id, Navigator &navigator, MessageServi
 void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes)
 {
     m_boxes = boxes;
-    QPushButton *button = addReturnStyledButton("DevirCizelgesi", u"Devir Çizelgesi", twips, tab);
+    QPushButton *button = controls().addReturnStyledButton("DevirCizelgesi", u"Devir Çizelgesi", twips, tab);
     connect(button, &QPushButton::clicked, this, &ExpiationScreen::openRecord);
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(shortcut, &QShortcut::activated, this, &ExpiationScreen::openRecord);

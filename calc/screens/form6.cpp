@@ -7,7 +7,7 @@
 
 namespace {
 
-using Kind = TableControl::Kind;
+using Kind = ControlKind;
 
 constexpr quint32 background = 0x00C0C0FF;
 constexpr quint32 buttonColour = 0x008080FF;
@@ -18,60 +18,68 @@ constexpr DesignedFont labelFont = Fonts::sansSerif(12, true);
 constexpr DesignedFont titleFont = Fonts::sansSerif(18, true, true);
 constexpr DesignedFont priceFont = Fonts::sansSerif(9.75, true);
 
-// The screen from top to bottom, as designed; each box before the label that holds it.
-const TableControl controls[] = {
-    {Kind::Label, {.name = "Label3(3)", .text = u"NAMAZ İSKATI", .twips = {240, 240, 8415, 495}, .font = titleFont,
-                   .align = Qt::AlignHCenter}},
-    {Kind::Bar, {.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black}},
-    {Kind::Input, {.name = "Text8", .twips = {2520, 840, 975, 285}, .font = priceFont, .tab = 20,
-                   .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"}},
-    {Kind::BoxLabel, {.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...",
-                      .twips = {120, 840, 4695, 375}, .font = labelFont}, "Text8"},
-    {Kind::Input, {.name = "Text3", .twips = {2520, 1200, 975, 285}, .font = priceFont, .tab = 25,
-                   .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"}},
-    {Kind::BoxLabel, {.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
-                      .twips = {120, 1200, 4815, 375}, .font = labelFont}, "Text3"},
-    {Kind::Bar, {.name = "Label4", .twips = {120, 1560, 8055, 45}, .background = black}},
-    {Kind::Input, {.name = "Text1", .twips = {3720, 1680, 2775, 375}, .tab = 1, .accessibleName = u"Vefat edenin yaşı"}},
-    {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:",
-                      .twips = {120, 1680, 3855, 375}, .font = labelFont}, "Text1"},
-    {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6600, 1680, 1575, 375}, .font = priceFont,
-                    .background = buttonColour, .tab = 2}},
-    {Kind::Result, {.name = "Text2", .twips = {3720, 2160, 2775, 375}, .background = resultGrey,
-                    .accessibleName = u"İskat yapılacak sene miktarı"}},
-    {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {120, 2280, 3735, 375},
-                      .font = labelFont}, "Text2"},
-    {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6600, 2160, 1575, 375}, .font = priceFont,
-                    .background = buttonColour, .tab = 3}},
-    {Kind::Label, {.name = "Label6", .text = u"Bir yıllık namaz iskatı, 3800 kg buğdaydır.",
-                   .twips = {720, 2640, 8175, 375}, .font = Fonts::sansSerif(13.5), .foreground = blue}},
-    {Kind::Label, {.name = "Label9(0)", .text = u"          GRAM ALTIN HESABI          ", .twips = {0, 3120, 8415, 495},
-                   .font = titleFont, .align = Qt::AlignHCenter}},
-    {Kind::Result, {.name = "Text10", .twips = {6240, 3720, 1935, 375}, .background = resultGrey,
-                    .accessibleName = u"İskat için verilmesi gereken altın gram miktarı"}},
-    {Kind::BoxLabel, {.name = "Label5(1)", .text = u"İskat için verilmesi gereken altın gram miktarı.......:",
-                      .twips = {120, 3720, 6375, 375}, .font = labelFont}, "Text10"},
-    {Kind::Input, {.name = "Text11", .twips = {6240, 4200, 1935, 375}, .tab = 4,
-                   .accessibleName = u"Mevcut altının gram miktarı"}},
-    {Kind::BoxLabel, {.name = "Label7(1)", .text = u"Mevcut altının gram miktarı....................................:",
-                      .twips = {120, 4200, 6015, 375}, .font = labelFont}, "Text11"},
-    {Kind::Input, {.name = "Text12", .twips = {6240, 4560, 1935, 375}, .tab = 5, .accessibleName = u"Fakir sayısı"}},
-    {Kind::BoxLabel, {.name = "Label8(1)",
-                      .text = u"Fakir sayısı.............................................................:",
-                      .twips = {120, 4560, 6375, 375}, .font = labelFont}, "Text12"},
-    {Kind::Result, {.name = "Text13", .twips = {7320, 5040, 855, 375}, .background = resultGrey, .align = Qt::AlignRight,
-                    .accessibleName = u"Bir devirde namaz borcu için verilecek altının gram miktarı"}},
-    {Kind::BoxLabel, {.name = "Label12", .text = u"Bir devirde namaz borcu için verilecek altının gram miktarı..:",
-                      .twips = {120, 5040, 7335, 615}, .font = labelFont}, "Text13"},
-    {Kind::Button, {.name = "Command13", .text = u"H E S A P L A", .twips = {240, 5520, 7935, 735}, .font = labelFont,
-                    .background = buttonColour, .tab = 6}},
-    {Kind::Label, {.name = "Label10(1)", .text = u"Yapılacak devir sayısı", .twips = {360, 6480, 2655, 375},
-                   .font = labelFont}},
-    {Kind::Result, {.name = "Text14", .twips = {3360, 6360, 4815, 495}, .font = Fonts::sansSerif(13.5, true),
-                    .background = resultGrey, .align = Qt::AlignHCenter, .accessibleName = u"Yapılacak devir sayısı"}},
-};
-
 } // namespace
+
+// The screen from top to bottom, as designed; each box before the label that holds it.
+std::span<const TableControl<Form6>> Form6::controlTable()
+{
+    static const TableControl<Form6> table[] = {
+        {Kind::Label, {.name = "Label3(3)", .text = u"NAMAZ İSKATI", .twips = {240, 240, 8415, 495}, .font = titleFont,
+                       .align = Qt::AlignHCenter}},
+        {Kind::Bar, {.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black}},
+        {Kind::Input, {.name = "Text8", .twips = {2520, 840, 975, 285}, .font = priceFont, .tab = 20,
+                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"}, &Form6::Text8},
+        {Kind::BoxLabel, {.name = "Label13", .text = u"Bugün 1 kg buğday                TL dir...",
+                          .twips = {120, 840, 4695, 375}, .font = labelFont}, &Form6::Text8},
+        {Kind::Input, {.name = "Text3", .twips = {2520, 1200, 975, 285}, .font = priceFont, .tab = 25,
+                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"}, &Form6::Text3},
+        {Kind::BoxLabel, {.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+                          .twips = {120, 1200, 4815, 375}, .font = labelFont}, &Form6::Text3},
+        {Kind::Bar, {.name = "Label4", .twips = {120, 1560, 8055, 45}, .background = black}},
+        {Kind::Input, {.name = "Text1", .twips = {3720, 1680, 2775, 375}, .tab = 1, .accessibleName = u"Vefat edenin yaşı"},
+         &Form6::Text1},
+        {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:",
+                          .twips = {120, 1680, 3855, 375}, .font = labelFont}, &Form6::Text1},
+        {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6600, 1680, 1575, 375}, .font = priceFont,
+                        .background = buttonColour, .tab = 2}, &Form6::Command2},
+        {Kind::Result, {.name = "Text2", .twips = {3720, 2160, 2775, 375}, .background = resultGrey,
+                        .accessibleName = u"İskat yapılacak sene miktarı"}, &Form6::Text2},
+        {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {120, 2280, 3735, 375},
+                          .font = labelFont}, &Form6::Text2},
+        {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6600, 2160, 1575, 375}, .font = priceFont,
+                        .background = buttonColour, .tab = 3}, &Form6::Command1},
+        {Kind::Label, {.name = "Label6", .text = u"Bir yıllık namaz iskatı, 3800 kg buğdaydır.",
+                       .twips = {720, 2640, 8175, 375}, .font = Fonts::sansSerif(13.5), .foreground = blue}},
+        {Kind::Label, {.name = "Label9(0)", .text = u"          GRAM ALTIN HESABI          ", .twips = {0, 3120, 8415, 495},
+                       .font = titleFont, .align = Qt::AlignHCenter}},
+        {Kind::Result, {.name = "Text10", .twips = {6240, 3720, 1935, 375}, .background = resultGrey,
+                        .accessibleName = u"İskat için verilmesi gereken altın gram miktarı"}, &Form6::Text10},
+        {Kind::BoxLabel, {.name = "Label5(1)", .text = u"İskat için verilmesi gereken altın gram miktarı.......:",
+                          .twips = {120, 3720, 6375, 375}, .font = labelFont}, &Form6::Text10},
+        {Kind::Input, {.name = "Text11", .twips = {6240, 4200, 1935, 375}, .tab = 4,
+                       .accessibleName = u"Mevcut altının gram miktarı"}, &Form6::Text11},
+        {Kind::BoxLabel, {.name = "Label7(1)", .text = u"Mevcut altının gram miktarı....................................:",
+                          .twips = {120, 4200, 6015, 375}, .font = labelFont}, &Form6::Text11},
+        {Kind::Input, {.name = "Text12", .twips = {6240, 4560, 1935, 375}, .tab = 5, .accessibleName = u"Fakir sayısı"},
+         &Form6::Text12},
+        {Kind::BoxLabel, {.name = "Label8(1)",
+                          .text = u"Fakir sayısı.............................................................:",
+                          .twips = {120, 4560, 6375, 375}, .font = labelFont}, &Form6::Text12},
+        {Kind::Result, {.name = "Text13", .twips = {7320, 5040, 855, 375}, .background = resultGrey, .align = Qt::AlignRight,
+                        .accessibleName = u"Bir devirde namaz borcu için verilecek altının gram miktarı"},
+                         &Form6::Text13},
+        {Kind::BoxLabel, {.name = "Label12", .text = u"Bir devirde namaz borcu için verilecek altının gram miktarı..:",
+                          .twips = {120, 5040, 7335, 615}, .font = labelFont}, &Form6::Text13},
+        {Kind::Button, {.name = "Command13", .text = u"H E S A P L A", .twips = {240, 5520, 7935, 735}, .font = labelFont,
+                        .background = buttonColour, .tab = 6}, &Form6::Command13},
+        {Kind::Label, {.name = "Label10(1)", .text = u"Yapılacak devir sayısı", .twips = {360, 6480, 2655, 375},
+                       .font = labelFont}},
+        {Kind::Result, {.name = "Text14", .twips = {3360, 6360, 4815, 495}, .font = Fonts::sansSerif(13.5, true),
+                        .background = resultGrey, .align = Qt::AlignHCenter, .accessibleName = u"Yapılacak devir sayısı"},
+                         &Form6::Text14},
+    };
+    return table;
+}
 
 Form6::Form6(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
     : ExpiationScreen(ScreenId::Form6, navigator, messages, ceremony)
@@ -79,31 +87,18 @@ Form6::Form6(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
     setupWindow(u"NAMAZ İSKATI - GRAM ALTIN HESABI", {8430, 7140}, background, WindowIcon::Screen);
     addEdgeLines(10);
     addReturnButton({6840, 120, 1455, 495}, 19);
-    addControls(controls);
+    controls().addControls<Form6>(*this, controlTable());
     // The pointing symbol's face is found at run time.
-    addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {240, 2640, 375, 375},
-              .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = blue, .accessibleName = u"Not işareti"});
-
-    Text8 = control<QLineEdit>("Text8");
-    Text3 = control<QLineEdit>("Text3");
-    Text1 = control<ClickableLineEdit>("Text1");
-    Command2 = control<QPushButton>("Command2");
-    Text2 = control<QLineEdit>("Text2");
-    Command1 = control<QPushButton>("Command1");
-    Text10 = control<QLineEdit>("Text10");
-    Text11 = control<QLineEdit>("Text11");
-    Text12 = control<QLineEdit>("Text12");
-    Text13 = control<QLineEdit>("Text13");
-    Command13 = control<QPushButton>("Command13");
-    Text14 = control<QLineEdit>("Text14");
+    controls().addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {240, 2640, 375, 375},
+                         .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = blue, .accessibleName = u"Not işareti"});
 
     // In the free corner left of the title, and next after "Ana Menü" in the tab order.
     addRecordButton({120, 120, 2175, 495}, 19,
                     {.expiation = Expiation::Prayers, .wheatPrice = Text8, .goldPrice = Text3, .age = Text1,
                      .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12, .rounds = Text14});
-    applyTabOrder();
-    placeResultsAfter(Command1, {Text2, Text10});
-    placeResultsAfter(Command13, {Text13, Text14});
+    controls().applyTabOrder();
+    controls().placeResultsAfter(Command1, {Text2, Text10});
+    controls().placeResultsAfter(Command13, {Text13, Text14});
 
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
@@ -124,7 +119,7 @@ void Form6::Command2_Click()
 void Form6::settle(Sex sex)
 {
     RecordFigures figures{.sex = sex};
-    const bool written = calculate({Text2, Text10}, [&](Calculation &calculation) {
+    const bool written = guard().calculate({Text2, Text10}, [&](Calculation &calculation) {
         if (!confirmAgeAndPrices(messages(), *Text8, *Text3))
             calculation.armRecovery();
 
@@ -154,7 +149,7 @@ void Form6::Command13_Click()
 {
     // No recovery: an empty or zero figure is named to the user, never passed over in silence.
     RecordFigures::Rounds rounds;
-    const bool written = calculate({Text13, Text14}, [&](Calculation &calculation) {
+    const bool written = guard().calculate({Text13, Text14}, [&](Calculation &calculation) {
         rounds.goldAtHand = calculation.read(Text11, Figure::GoldAtHand);
         rounds.poorPeople = calculation.read(Text12, Figure::PoorPeople);
         calculation.write(Text13, goldPerRound(rounds.goldAtHand, rounds.poorPeople));

@@ -20,6 +20,7 @@ private slots:
     void Text1_Click();     // the reminder on a click into the age box
 
 private:
+    static std::span<const TableControl<Form6>> controlTable();
     void settle(Sex sex);
 
     QLineEdit *Text8 = nullptr;   // wheat price, lira per kg

@@ -8,7 +8,7 @@
 
 namespace {
 
-using Kind = TableControl::Kind;
+using Kind = ControlKind;
 
 constexpr quint32 background = 0x00C0FFC0;
 constexpr quint32 buttonColour = 0x00FFFFC0;
@@ -18,87 +18,84 @@ constexpr quint32 red = 0x000000FF;
 constexpr DesignedFont labelFont = Fonts::sansSerif(12, true);
 constexpr DesignedFont boxFont = Fonts::sansSerif(9.75, true);
 
-// The screen from top to bottom, as designed; each box before the label that holds it.
-const TableControl controls[] = {
-    {Kind::Label, {.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
-                   .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter}},
-    {Kind::Input, {.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
-                   .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"}},
-    {Kind::BoxLabel, {.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...",
-                      .twips = {120, 600, 4695, 375}, .font = labelFont}, "Text4"},
-    {Kind::Input, {.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
-                   .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"}},
-    {Kind::BoxLabel, {.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
-                      .twips = {120, 960, 4815, 375}, .font = labelFont}, "Text3"},
-    {Kind::Input, {.name = "Text1", .twips = {3600, 1680, 2775, 375}, .font = Fonts::sansSerif(8.25), .tab = 8,
-                   .accessibleName = u"Vefat edenin yaşı"}},
-    {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
-                      .font = labelFont}, "Text1"},
-    {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
-                    .background = buttonColour, .tab = 3}},
-    {Kind::Result, {.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
-                    .accessibleName = u"İskat yapılacak sene miktarı"}},
-    {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
-                      .font = labelFont}, "Text2"},
-    {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
-                    .background = buttonColour, .tab = 4}},
-    {Kind::Label, {.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
-                   .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red}},
-    {Kind::Result, {.name = "Text5", .twips = {3720, 3120, 2295, 330}, .background = resultGrey,
-                    .foreground = greyText, .accessibleName = u"Gereken altın miktarı"}},
-    {Kind::BoxLabel, {.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
-                      .font = labelFont}, "Text5"},
-    {Kind::Label, {.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )", .twips = {120, 3600, 3495, 255},
-                   .font = labelFont}},
-    {Kind::Input, {.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
-                   .accessibleName = u"Mevcut altın miktarı (gram)"}},
-    {Kind::Input, {.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"}},
-    {Kind::BoxLabel, {.name = "Label14", .text = u"Fakir sayısı..........................:",
-                      .twips = {120, 4200, 4215, 255}, .font = labelFont}, "Text8"},
-    {Kind::Button, {.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615}, .font = labelFont,
-                    .background = buttonColour, .tab = 7}},
-    {Kind::Label, {.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
-                   .twips = {0, 5520, 5895, 495}, .font = labelFont}},
-    {Kind::Result, {.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
-                    .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"}},
-};
+// The label beside the box of the gold at hand, which names it in reports.
+constexpr QStringView goldAtHandCaption = u"Mevcut Altın Miktarı ( Gram )";
 
 } // namespace
+
+// The screen from top to bottom, as designed; each box before the label that holds it.
+std::span<const TableControl<Form7>> Form7::controlTable()
+{
+    static const TableControl<Form7> table[] = {
+        {Kind::Label, {.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
+                       .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter}},
+        {Kind::Input, {.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
+                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 kg buğday fiyatı (TL)"}, &Form7::Text4},
+        {Kind::BoxLabel, {.name = "Label4", .text = u"Bugün 1 kg buğday                TL dir...",
+                          .twips = {120, 600, 4695, 375}, .font = labelFont}, &Form7::Text4},
+        {Kind::Input, {.name = "Text3", .twips = {2520, 960, 975, 285}, .font = boxFont, .tab = 1,
+                       .align = Qt::AlignHCenter, .accessibleName = u"Bugün 1 gram altın fiyatı (TL)"}, &Form7::Text3},
+        {Kind::BoxLabel, {.name = "Label16", .text = u"Bugün 1 gram altın                 TL dir...",
+                          .twips = {120, 960, 4815, 375}, .font = labelFont}, &Form7::Text3},
+        {Kind::Input, {.name = "Text1", .twips = {3600, 1680, 2775, 375}, .font = Fonts::sansSerif(8.25), .tab = 8,
+                       .accessibleName = u"Vefat edenin yaşı"}, &Form7::Text1},
+        {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
+                          .font = labelFont}, &Form7::Text1},
+        {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
+                        .background = buttonColour, .tab = 3}, &Form7::Command2},
+        {Kind::Result, {.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
+                        .accessibleName = u"İskat yapılacak sene miktarı"}, &Form7::Text2},
+        {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
+                          .font = labelFont}, &Form7::Text2},
+        {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
+                        .background = buttonColour, .tab = 4}, &Form7::Command1},
+        {Kind::Label, {.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
+                       .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red}},
+        {Kind::Result, {.name = "Text5", .twips = {3720, 3120, 2295, 330}, .background = resultGrey,
+                        .foreground = greyText, .accessibleName = u"Gereken altın miktarı"}, &Form7::Text5},
+        {Kind::BoxLabel, {.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
+                          .font = labelFont}, &Form7::Text5},
+        {Kind::Label, {.name = "Label7", .text = goldAtHandCaption, .twips = {120, 3600, 3495, 255},
+                       .font = labelFont}},
+        {Kind::Input, {.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
+                       .accessibleName = u"Mevcut altın miktarı (gram)"}, &Form7::Text6},
+        {Kind::Input, {.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"},
+         &Form7::Text8},
+        {Kind::BoxLabel, {.name = "Label14", .text = u"Fakir sayısı..........................:",
+                          .twips = {120, 4200, 4215, 255}, .font = labelFont}, &Form7::Text8},
+        {Kind::Button, {.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615}, .font = labelFont,
+                        .background = buttonColour, .tab = 7}, &Form7::Command6},
+        {Kind::Label, {.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
+                       .twips = {0, 5520, 5895, 495}, .font = labelFont}},
+        {Kind::Result, {.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
+                        .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"}, &Form7::Text9},
+    };
+    return table;
+}
 
 Form7::Form7(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
     : ExpiationScreen(ScreenId::Form7, navigator, messages, ceremony)
 {
     setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
     addReturnButton({6600, 0, 1455, 495}, 18);
-    addControls(controls);
+    controls().addControls<Form7>(*this, controlTable());
     addLine({120, 1440}, {7920, 1440}, 3); // Line1
     // The symbols' faces are found at run time.
-    addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {0, 2520, 375, 375},
-              .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = red, .accessibleName = u"Not işareti"});
-    addLabel({.name = "Label9(5)", .text = symbolText(Symbols::arrow), .twips = {5640, 5520, 255, 255},
-              .font = symbolFont(Symbols::arrow, 9.75), .accessibleName = u"Sonuç işareti"});
+    controls().addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {0, 2520, 375, 375},
+                         .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = red, .accessibleName = u"Not işareti"});
+    controls().addLabel({.name = "Label9(5)", .text = symbolText(Symbols::arrow), .twips = {5640, 5520, 255, 255},
+                         .font = symbolFont(Symbols::arrow, 9.75), .accessibleName = u"Sonuç işareti"});
 
-    Text4 = control<QLineEdit>("Text4");
-    Text3 = control<QLineEdit>("Text3");
-    Text1 = control<ClickableLineEdit>("Text1");
-    Command2 = control<QPushButton>("Command2");
-    Text2 = control<QLineEdit>("Text2");
-    Command1 = control<QPushButton>("Command1");
-    Text5 = control<QLineEdit>("Text5");
-    Text6 = control<QLineEdit>("Text6");
-    Text8 = control<QLineEdit>("Text8");
-    Command6 = control<QPushButton>("Command6");
-    Text9 = control<QLineEdit>("Text9");
-    nameBox(Text6, control<QLabel>("Label7")->text()); // the label beside the box
+    controls().nameBox(Text6, goldAtHandCaption.toString()); // the label beside the box
 
     // Right of the prices, where the design leaves room (the title's underline runs
     // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
     addRecordButton({5655, 600, 2175, 495}, 18,
                     {.expiation = Expiation::Fasts, .wheatPrice = Text4, .goldPrice = Text3, .age = Text1,
                      .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8, .rounds = Text9});
-    applyTabOrder();
-    placeResultsAfter(Command1, {Text2, Text5});
-    placeResultsAfter(Command6, {Text9});
+    controls().applyTabOrder();
+    controls().placeResultsAfter(Command1, {Text2, Text5});
+    controls().placeResultsAfter(Command6, {Text9});
 
     connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form7::Command2_Click);
@@ -119,7 +116,7 @@ void Form7::Command2_Click()
 void Form7::settle(Sex sex)
 {
     RecordFigures figures{.sex = sex};
-    const bool written = calculate({Text2, Text5}, [&](Calculation &calculation) {
+    const bool written = guard().calculate({Text2, Text5}, [&](Calculation &calculation) {
         if (!confirmAgeAndPrices(messages(), *Text4, *Text3))
             calculation.armRecovery();
 
@@ -140,7 +137,7 @@ void Form7::Command6_Click()
 {
     // No recovery: an empty or zero figure is named to the user, never passed over in silence.
     RecordFigures::Rounds rounds;
-    const bool written = calculate({Text9}, [&](Calculation &calculation) {
+    const bool written = guard().calculate({Text9}, [&](Calculation &calculation) {
         rounds.poorPeople = calculation.read(Text8, Figure::PoorPeople);
         rounds.goldAtHand = calculation.read(Text6, Figure::GoldAtHand);
         const double goldNeeded = calculation.read(Text5, Figure::GoldNeeded);

@@ -21,6 +21,7 @@ private slots:
     void Text1_Click();    // the reminder on a click into the age box
 
 private:
+    static std::span<const TableControl<Form7>> controlTable();
     void settle(Sex sex);
 
     QLineEdit *Text4 = nullptr;         // wheat price, lira per kg

@@ -1,9 +1,7 @@
 #include "common/ui/calculation.h"
 
 #include "common/errors.h"
-#include "common/messages.h"
 #include "common/numbers.h"
-#include "common/ui/screen.h"
 
 #include <QLineEdit>
 
@@ -47,33 +45,4 @@ QLineEdit *Calculation::boxAtFault(const CalculationError &error) const
     return std::max_element(m_read.cbegin(), m_read.cend(), [&](const Reading &a, const Reading &b) {
                return distanceFromOne(a) < distanceFromOne(b);
            })->box;
-}
-
-bool Screen::calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps)
-{
-    Calculation calculation;
-    try {
-        steps(calculation);
-        return true;
-    } catch (const CalculationError &error) {
-        for (QLineEdit *box : results) {
-            if (!calculation.wasWritten(box))
-                box->clear();
-        }
-        if (!calculation.recoveryArmed())
-            report(error, calculation.boxAtFault(error));
-        return false;
-    }
-}
-
-void Screen::report(const CalculationError &error, QLineEdit *box)
-{
-    const auto named = box ? m_captions.constFind(box) : m_captions.cend();
-    if (named == m_captions.cend()) {
-        m_messages.show(errorReport(error.kind()));
-        return;
-    }
-    m_messages.show(errorReport(error, *named, box->text(), box->isReadOnly()));
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
 }

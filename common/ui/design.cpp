@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace {
 
@@ -86,4 +87,11 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols2")});
 #endif
+}
+
+void setDesignedColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, fromBgr(bgr));
+    widget->setPalette(palette);
 }

@@ -3,7 +3,10 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QPalette>
 #include <QSize>
+
+class QWidget;
 
 // The screens are designed in twips (1440 to the logical inch) and in colours
 // written 0x00BBGGRR. These are the one place where that becomes pixels and QColor.
@@ -67,3 +70,6 @@ inline constexpr DesignedSymbol arrow{"Wingdings 3", u'u', u'▶'};
 
 QString symbolText(const DesignedSymbol &symbol);
 DesignedFont symbolFont(const DesignedSymbol &symbol, double points, bool bold = false);
+
+// Sets one colour of a control's palette from a designed 0x00BBGGRR value.
+void setDesignedColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr);

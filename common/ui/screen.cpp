@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QPushButton>
 
 namespace {
 
@@ -77,13 +78,11 @@ void Screen::paintEvent(QPaintEvent *event)
         painter.fillRect(line, fromBgr(lineColour));
 }
 
-void Screen::placeResultsAfter(QWidget *button, std::initializer_list<QLineEdit *> results)
+QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
 {
-    QWidget *previous = button;
-    for (QLineEdit *result : results) {
-        setTabOrder(previous, result);
-        previous = result;
-    }
+    QPushButton *button = m_controls.addReturnStyledButton("Command39", u"Ana Menü", twips, tab);
+    connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
+    return button;
 }
 
 void Screen::frameCloseRequested()

@@ -1,12 +1,10 @@
-#include "common/ui/controls.h"
+#include "common/ui/controlbuilder.h"
 
 #include "common/ui/accessibility.h"
 #include "common/ui/boxlabel.h"
 #include "common/ui/karvelastyle.h"
-#include "common/ui/screen.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -19,28 +17,7 @@ constexpr quint32 returnButtonColour = 0x00FFC0C0;
 
 } // namespace
 
-void setDesignedColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, fromBgr(bgr));
-    widget->setPalette(palette);
-}
-
-void ClickableLineEdit::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void ResultBox::focusInEvent(QFocusEvent *event)
-{
-    // QLineEdit selects its whole text when Tab brings the focus, and only then.
-    QFocusEvent unselecting(event->type(), Qt::OtherFocusReason);
-    ClickableLineEdit::focusInEvent(&unselecting);
-}
-
-void Screen::place(QWidget *control, const DesignedControl &design)
+void ControlBuilder::place(QWidget *control, const DesignedControl &design)
 {
     control->setObjectName(QString::fromLatin1(design.name));
     control->setGeometry(twipsToPixels(design.twips));
@@ -51,12 +28,12 @@ void Screen::place(QWidget *control, const DesignedControl &design)
         m_tabOrder.append({design.tab, control});
 }
 
-QLabel *Screen::addLabel(const DesignedControl &design)
+QLabel *ControlBuilder::addLabel(const DesignedControl &design)
 {
-    return setUpLabel(new QLabel(design.text.toString(), this), design);
+    return setUpLabel(new QLabel(design.text.toString(), m_window), design);
 }
 
-QLabel *Screen::setUpLabel(QLabel *label, const DesignedControl &design)
+QLabel *ControlBuilder::setUpLabel(QLabel *label, const DesignedControl &design)
 {
     place(label, design);
     const bool vertical = design.align & Qt::AlignVertical_Mask;
@@ -75,16 +52,16 @@ QLabel *Screen::setUpLabel(QLabel *label, const DesignedControl &design)
     return label;
 }
 
-QLabel *Screen::addBar(const DesignedControl &design)
+QLabel *ControlBuilder::addBar(const DesignedControl &design)
 {
     QLabel *bar = addLabel(design);
     markAsSeparator(bar);
     return bar;
 }
 
-QPushButton *Screen::addButton(const DesignedControl &design)
+QPushButton *ControlBuilder::addButton(const DesignedControl &design)
 {
-    auto *button = new QPushButton(design.text.toString(), this);
+    auto *button = new QPushButton(design.text.toString(), m_window);
     place(button, design);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
@@ -97,21 +74,21 @@ QPushButton *Screen::addButton(const DesignedControl &design)
     return button;
 }
 
-ClickableLineEdit *Screen::addInput(const DesignedControl &design)
+ClickableLineEdit *ControlBuilder::addInput(const DesignedControl &design)
 {
-    return setUpBox(new ClickableLineEdit(this), design);
+    return setUpBox(new ClickableLineEdit(m_window), design);
 }
 
-QLineEdit *Screen::addResult(const DesignedControl &design)
+QLineEdit *ControlBuilder::addResult(const DesignedControl &design)
 {
-    QLineEdit *result = setUpBox(new ResultBox(this), design);
+    QLineEdit *result = setUpBox(new ResultBox(m_window), design);
     result->setReadOnly(true);
     if (design.foreground)
         setDesignedColour(result, QPalette::Text, *design.foreground);
     return result;
 }
 
-ClickableLineEdit *Screen::setUpBox(ClickableLineEdit *box, const DesignedControl &design)
+ClickableLineEdit *ControlBuilder::setUpBox(ClickableLineEdit *box, const DesignedControl &design)
 {
     place(box, design);
     // Nothing limits what can be typed; Qt would otherwise cut a long paste at 32767 characters.
@@ -122,9 +99,9 @@ ClickableLineEdit *Screen::setUpBox(ClickableLineEdit *box, const DesignedContro
     return box;
 }
 
-QPlainTextEdit *Screen::addTextArea(const DesignedControl &design)
+QPlainTextEdit *ControlBuilder::addTextArea(const DesignedControl &design)
 {
-    auto *area = new QPlainTextEdit(design.text.toString(), this);
+    auto *area = new QPlainTextEdit(design.text.toString(), m_window);
     place(area, design);
     area->setTabChangesFocus(true);
     if (design.background)
@@ -132,14 +109,8 @@ QPlainTextEdit *Screen::addTextArea(const DesignedControl &design)
     return area;
 }
 
-QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
-{
-    QPushButton *button = addReturnStyledButton("Command39", u"Ana Menü", twips, tab);
-    connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
-    return button;
-}
 
-QPushButton *Screen::addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab)
+QPushButton *ControlBuilder::addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab)
 {
     return addButton({.name = name,
                       .text = text,
@@ -149,41 +120,15 @@ QPushButton *Screen::addReturnStyledButton(const char *name, QStringView text, c
                       .tab = tab});
 }
 
-QLabel *Screen::addBoxLabel(const DesignedControl &design, const QWidget *box)
+QLabel *ControlBuilder::addBoxLabel(const DesignedControl &design, const QWidget *box)
 {
-    auto *label = new BoxLabel(design.text.toString(), box, this);
+    auto *label = new BoxLabel(design.text.toString(), box, m_window);
     nameBox(box, label->words());
     return setUpLabel(label, design);
 }
 
-void Screen::addControls(std::span<const TableControl> table)
-{
-    using Kind = TableControl::Kind;
-    for (const TableControl &row : table) {
-        switch (row.kind) {
-        case Kind::Label:
-            addLabel(row.design);
-            break;
-        case Kind::Bar:
-            addBar(row.design);
-            break;
-        case Kind::Input:
-            addInput(row.design);
-            break;
-        case Kind::Result:
-            addResult(row.design);
-            break;
-        case Kind::Button:
-            addButton(row.design);
-            break;
-        case Kind::BoxLabel:
-            addBoxLabel(row.design, control<QWidget>(row.box));
-            break;
-        }
-    }
-}
 
-void Screen::applyTabOrder()
+void ControlBuilder::applyTabOrder()
 {
     std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
@@ -191,10 +136,43 @@ void Screen::applyTabOrder()
     for (const auto &[tab, control] : std::as_const(m_tabOrder)) {
         if (control->focusPolicy() & Qt::TabFocus) {
             if (previous)
-                setTabOrder(previous, control);
+                QWidget::setTabOrder(previous, control);
             else
                 control->setFocus();
             previous = control;
         }
     }
+}
+
+void ControlBuilder::placeResultsAfter(QWidget *button, std::initializer_list<QLineEdit *> results)
+{
+    QWidget *previous = button;
+    for (QLineEdit *result : results) {
+        QWidget::setTabOrder(previous, result);
+        previous = result;
+    }
+}
+
+QWidget *ControlBuilder::add(ControlKind kind, const DesignedControl &design, const QWidget *box)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return addLabel(design);
+    case ControlKind::Bar:
+        return addBar(design);
+    case ControlKind::Input:
+        return addInput(design);
+    case ControlKind::Result:
+        return addResult(design);
+    case ControlKind::Button:
+        return addButton(design);
+    case ControlKind::BoxLabel:
+        return addBoxLabel(design, box);
+    }
+    Q_UNREACHABLE();
+}
+
+void ControlBuilder::misdesigned(const char *name, const char *why)
+{
+    qFatal("control %s: %s", name, why);
 }

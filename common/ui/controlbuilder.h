@@ -1,0 +1,124 @@
+#pragma once
+
+#include "common/ui/boxes.h"
+#include "common/ui/design.h"
+
+#include <QHash>
+#include <QList>
+
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <variant>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// One control as the design gives it: its designer name, text, rectangle in twips,
+// font, colours and place in the tab order.
+struct DesignedControl
+{
+    const char *name = "";
+    QStringView text = {};
+    QRect twips = {};
+    DesignedFont font = {};
+    std::optional<quint32> background = std::nullopt; // none: the screen's colour shows through
+    std::optional<quint32> foreground = std::nullopt;
+    int tab = -1; // -1: not in the designed tab order
+    Qt::Alignment align = Qt::AlignLeft; // labels keep their text at the top, as designed
+    QStringView accessibleName = {}; // what a screen reader says for a box without a caption
+};
+
+enum class ControlKind { Label, Bar, Input, Result, Button, BoxLabel };
+
+// One row of a screen's table of controls: the control as designed, what kind it is,
+// and the member of the screen that holds it (for a box label, the member holding the
+// box it names, which the table lists before it). The compiler checks every member.
+template<typename Owner>
+struct TableControl
+{
+    using Member = std::variant<std::monostate, ClickableLineEdit *Owner::*, QLineEdit *Owner::*, QPushButton *Owner::*>;
+    ControlKind kind;
+    DesignedControl design;
+    Member member = {};
+};
+
+// Builds a screen's controls from their design onto its window: places them in
+// pixels, gives them their faces and colours, keeps the designed tab order, and the
+// captions that error reports name boxes by.
+class ControlBuilder
+{
+public:
+    explicit ControlBuilder(QWidget *window) : m_window(window) {}
+
+    // Labels wrap their text within their width, as designed labels do.
+    QLabel *addLabel(const DesignedControl &design);
+    // A black bar between parts of a screen; assistive technology sees a separator.
+    QLabel *addBar(const DesignedControl &design);
+    QPushButton *addButton(const DesignedControl &design);
+    ClickableLineEdit *addInput(const DesignedControl &design);
+    // A box that shows a result: read-only; placeResultsAfter puts it in the tab order.
+    QLineEdit *addResult(const DesignedControl &design);
+    QPlainTextEdit *addTextArea(const DesignedControl &design);
+    // A button with the look of the return button "Ana Menü".
+    QPushButton *addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab);
+    // A label that holds `box` in its run of blanks, or leads to it with dots. Its
+    // words name the box in error reports.
+    QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
+
+    // Every control of a table, in its order, each into its member of `owner`.
+    template<typename Owner>
+    void addControls(Owner &owner, std::span<const TableControl<Owner>> table);
+
+    // Puts the controls that have a tab index into the designed order and gives the
+    // first of them the focus.
+    void applyTabOrder();
+    // Puts result boxes in the tab order right after the button whose click writes
+    // them, so that the next Tab after a calculation meets its answer, and a screen
+    // reader speaks it with its label.
+    void placeResultsAfter(QWidget *button, std::initializer_list<QLineEdit *> results);
+
+    // The caption an error report names `box` by, for a box whose label does not hold it.
+    void nameBox(const QWidget *box, const QString &caption) { m_captions.insert(box, caption); }
+    const QHash<const QWidget *, QString> &captions() const { return m_captions; }
+
+private:
+    QWidget *add(ControlKind kind, const DesignedControl &design, const QWidget *box);
+    void place(QWidget *control, const DesignedControl &design);
+    QLabel *setUpLabel(QLabel *label, const DesignedControl &design);
+    ClickableLineEdit *setUpBox(ClickableLineEdit *box, const DesignedControl &design);
+    [[noreturn]] static void misdesigned(const char *name, const char *why);
+
+    QWidget *m_window;
+    QList<std::pair<int, QWidget *>> m_tabOrder;
+    QHash<const QWidget *, QString> m_captions;
+};
+
+template<typename Owner>
+void ControlBuilder::addControls(Owner &owner, std::span<const TableControl<Owner>> table)
+{
+    for (const TableControl<Owner> &row : table) {
+        // A box label's member is its box, which an earlier row made.
+        const QWidget *box = nullptr;
+        if (row.kind == ControlKind::BoxLabel) {
+            std::visit([&](auto member) {
+                if constexpr (!std::is_same_v<decltype(member), std::monostate>)
+                    box = owner.*member;
+            }, row.member);
+            if (!box)
+                misdesigned(row.design.name, "a box label before its box");
+        }
+        QWidget *made = add(row.kind, row.design, box);
+        if (row.kind == ControlKind::BoxLabel)
+            continue;
+        std::visit([&](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+                using Held = std::remove_pointer_t<std::remove_reference_t<decltype(owner.*member)>>;
+                owner.*member = qobject_cast<Held *>(made);
+                if (!(owner.*member))
+                    misdesigned(row.design.name, "a member of another kind of control");
+            }
+        }, row.member);
+    }
+}
