@@ -93,20 +93,59 @@ QString problem(const QWidget *widget, const QString &text, const QString &overf
     return QStringLiteral("%1: %2 \"%3\" %4").arg(widget->window()->windowTitle(), widget->objectName(), text, overflow);
 }
 
-QString labelProblem(const QLabel *label)
+// The box that sits in a label's run of blanks: the text box its rectangle overlaps.
+const QWidget *boxIn(const QLabel *label)
+{
+    for (const QLineEdit *box : label->parentWidget()->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
+        if (box->geometry().intersects(label->geometry()))
+            return box;
+    }
+    return nullptr;
+}
+
+// A box label draws its words around its box itself, so what it drew is read from its
+// pixels, drawn with room to spare: its ink must end within what its window shows of
+// it (a pixel of antialiasing over the edge is no cut). A label whose words go on past
+// its box (its run of blanks) places them by the box, whatever its width, so it is
+// drawn wider too, and those words must show; one whose dots lead to the box draws
+// them as far as its width allows, so it must not be drawn to its right edge.
+QString boxLabelProblem(QLabel *label, const QWidget *box)
+{
+    const QSize size = label->size();
+    const QRect shown = visible(label, label->rect());
+    const bool wordsAfterBox = label->text().contains(QStringLiteral("  ")) && !label->text().trimmed().endsWith(u' ');
+    label->resize(size.width() + (wordsAfterBox ? 200 : 0), size.height() + 20);
+    const QImage image = label->grab().toImage();
+    label->resize(size);
+    const qreal ratio = image.devicePixelRatio();
+    const int boxEnd = box ? label->mapFrom(label->parentWidget(), box->geometry().topRight()).x() : -1;
+    int right = -1, bottom = -1;
+    bool pastBox = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) <= 128 || qGray(pixel) >= 160)
+                continue;
+            right = qMax(right, x), bottom = qMax(bottom, y);
+            pastBox = pastBox || x / ratio > boxEnd;
+        }
+    }
+    if (wordsAfterBox ? right / ratio > shown.right() + 1.5 : (right + 1) / ratio >= shown.right() + 1)
+        return problem(label, label->text(), QStringLiteral("is drawn %1 px wide in %2").arg(right / ratio).arg(shown.width()));
+    if (bottom / ratio > shown.bottom() + 1.5)
+        return problem(label, label->text(), QStringLiteral("is drawn %1 px down in %2").arg(bottom / ratio).arg(shown.height()));
+    if (wordsAfterBox && !pastBox)
+        return problem(label, label->text(), QStringLiteral("shows none of its words past its box"));
+    return {};
+}
+
+QString labelProblem(QLabel *label)
 {
     if (label->text().isEmpty())
         return {};
+    if (qobject_cast<BoxLabel *>(label))
+        return boxLabelProblem(label, boxIn(label));
     const QRect room = label->contentsRect();
-    const auto *boxLabel = qobject_cast<const BoxLabel *>(label);
-    if (const std::optional<qreal> drawn = boxLabel ? boxLabel->drawnWidth() : std::nullopt) {
-        // Drawn on one line, its words placed around their box: the line must end in the label.
-        if (*drawn > visible(label, room).right() + 1.5)
-            return problem(label, label->text(),
-                           QStringLiteral("is drawn %1 px wide in %2").arg(*drawn).arg(visible(label, room).width()));
-        const QRect line(room.topLeft(), QSize(qMin(room.width(), qCeil(*drawn) + 1), room.height()));
-        return problem(label, label->text(), overflow(label, label->text(), line, Qt::AlignLeft | Qt::AlignTop));
-    }
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     return problem(label, label->text(), overflow(label, label->text(), room, flags));
 }
@@ -124,7 +163,7 @@ QString buttonProblem(const QPushButton *button)
 QStringList cutTexts(const QWidget *window)
 {
     QStringList problems;
-    for (const QLabel *label : window->findChildren<QLabel *>()) {
+    for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->isVisibleTo(window))
             problems.append(labelProblem(label));
     }

@@ -44,14 +44,6 @@ QString BoxLabel::words() const
     return (parts.hasMatch() ? parts.captured(1) : text()).trimmed();
 }
 
-std::optional<qreal> BoxLabel::drawnWidth() const
-{
-    const QList<Piece> drawn = pieces();
-    if (drawn.isEmpty())
-        return std::nullopt;
-    return drawn.last().x + QFontMetricsF(font()).horizontalAdvance(drawn.last().text);
-}
-
 void BoxLabel::paintEvent(QPaintEvent *event)
 {
     const QList<Piece> drawn = pieces();

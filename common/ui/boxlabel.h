@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QList>
 
-#include <optional>
-
 // A label laid out around a box of its screen, so that it looks as designed whatever
 // the width of the face that stands in for the designed one. Its text stays exactly
 // as designed, for screen readers too; only the drawing adapts:
@@ -19,10 +17,6 @@ public:
 
     // The label's words without the gap or the dotted leader: what names the box.
     QString words() const;
-
-    // The width from the left of the contents to the end of the last word drawn, or
-    // nothing when the text is drawn as a plain word-wrapped label draws it.
-    std::optional<qreal> drawnWidth() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
