@@ -130,18 +130,9 @@ void addTotals(Ceremony &ceremony)
 
 } // namespace
 
-const CeremonyPart &Ceremony::part(CeremonyPart::Kind kind) const
+Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts)
 {
-    for (const CeremonyPart &candidate : parts) {
-        if (candidate.kind == kind)
-            return candidate;
-    }
-    Q_UNREACHABLE();
-}
-
-Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, Expiation openedFrom)
-{
-    Ceremony ceremony{.openedFrom = openedFrom};
+    Ceremony ceremony;
     Listing listing;
     ceremony.parts.append(expiationPart(Kind::Prayers, Expiation::Prayers, prayers, listing));
     ceremony.parts.append(expiationPart(Kind::Fasts, Expiation::Fasts, fasts, listing));
@@ -156,7 +147,6 @@ Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, Expi
     ceremony.parts.append(closingRound(Kind::Rights, closing, listing));
 
     ceremony.fitra = fitraOf(prayers, fasts);
-    ceremony.listCut = listing.cut;
     addTotals(ceremony);
     return ceremony;
 }

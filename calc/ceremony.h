@@ -101,7 +101,6 @@ struct Fitra
 // The whole ceremony as far as it is calculated: what the record is written from.
 struct Ceremony
 {
-    Expiation openedFrom = Expiation::Prayers;
     QList<CeremonyPart> parts = {}; // prayers, fasts, the two closing rounds
     std::optional<Fitra> fitra = std::nullopt;
     // The two screens were given a different gold at hand or number of poor.
@@ -109,16 +108,12 @@ struct Ceremony
     // Rounds and hand-overs of every part; known when each part in the record has them.
     std::optional<qint64> totalRounds = std::nullopt;
     std::optional<qint64> totalHandovers = std::nullopt;
-    // Rounds beyond those the checklist lists.
-    bool listCut = false;
-
-    const CeremonyPart &part(CeremonyPart::Kind kind) const;
 };
 
-// The ceremony from the two screens' standings, opened from one of them. The figures
+// The ceremony from the two screens' standings. The figures
 // of each step come from the arithmetic the screens use; a step that would not give a
 // finite number leaves its part without the steps that follow.
-Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, Expiation openedFrom);
+Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts);
 
 // Why the record of the ceremony cannot be opened, printed or saved from `opener`
 // now, in words that name what to press; nothing when it can.

@@ -10,19 +10,6 @@ using Kind = CeremonyPart::Kind;
 
 const QString tickBox = QStringLiteral("\u2610");
 
-// The guidance's words, quoted as they stand in "Karvela Nasıl Yapılır?" and the
-// screens of the two closing rounds.
-const QString handoverWords = QStringLiteral(
-    "Vefat edenin velisi veya vekili altını fakire verirken şöyle der: \"Falan oğlu (kızı) falanın şu kadar "
-    "namaz borcuna karşılık bu altını sana iskât olarak verdim.\" Fakir de altını alıp \"Kabul ettim, ben de "
-    "bunu sana hibe ettim.\" der ve altını geri verir.");
-const QString zakatWords = QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve sadaka-ı fıtr "
-                                          "gibi hukuka ait hakların iskatı için devir yapılır.");
-const QString rightsWords = QStringLiteral("Son olarak ihtiyaten bir devir de, kul ve hayvan hakları için yapılır.");
-const QString kefaretWords = QStringLiteral(
-    "Yemin ve oruç kefaretleri için devir yapılmaz: mutlaka fakirlere ayrı ayrı olmak üzere, yemin için 10 fakire "
-    "ve oruç için 60 fakire birer fıtra verilir.");
-
 // Every number the record writes for reading: grouped thousands, up to 15 significant
 // digits, no trailing zeros, by the locale in force.
 QString figure(double value)
@@ -235,7 +222,7 @@ QString expiationPart(const CeremonyPart &part)
 QString closingPart(const CeremonyPart &part)
 {
     QString html = heading(2, partTitle(part.kind));
-    html += paragraph(part.kind == Kind::ZakatSacrificeFitr ? zakatWords : rightsWords);
+    html += paragraph(part.kind == Kind::ZakatSacrificeFitr ? Quoted::zakatRound : Quoted::rightsRound);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Eldeki altın ve fakir sayısı bilinmediği için bu devrin miktarları "
                                                "yazılmadı: \"NAMAZ İSKATI\" ya da \"ORUÇ İSKATI\" ekranında "
@@ -271,13 +258,13 @@ QString summary(const Ceremony &ceremony)
                                          "kendi ekranının değerleriyle, son iki devir namaz ekranının değerleriyle "
                                          "hesaplandı."));
     }
-    return html + paragraph(handoverWords);
+    return html + paragraph(Quoted::handover);
 }
 
 QString kefarets(const Ceremony &ceremony)
 {
     QString html = heading(2, QStringLiteral("Kefaretler"));
-    html += paragraph(kefaretWords);
+    html += paragraph(Quoted::kefarets);
     if (ceremony.fitra) {
         const Fitra &fitra = *ceremony.fitra;
         html += paragraph(QStringLiteral("Günün bir fıtrası (%1 ekranının fiyatlarıyla):")
@@ -314,11 +301,6 @@ QString devirRecordFileName(QDate date)
 QString recordDate(QDate date)
 {
     return QLocale(QLocale::Turkish, QLocale::Turkey).toString(date, u"d MMMM yyyy dddd");
-}
-
-QStringList quotedGuidance()
-{
-    return {handoverWords, zakatWords, rightsWords, kefaretWords};
 }
 
 QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &notice)

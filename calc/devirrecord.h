@@ -21,7 +21,19 @@ QString devirRecordFileName(QDate date);
 // The day, with Turkish month and weekday whatever the locale: "9 Aralık 2026 Çarşamba".
 QString recordDate(QDate date);
 
-// The guidance's own words the record quotes, each as the guidance screens show it
-// with its lines joined: what is said at each hand-over, the two closing rounds and
-// the kefarets.
-QStringList quotedGuidance();
+// The guidance's own words the record quotes, as "Karvela Nasıl Yapılır?" and the
+// screens of the two closing rounds say them, with their lines joined.
+namespace Quoted {
+// What is said at each hand-over.
+inline const QString handover = QStringLiteral(
+    "Vefat edenin velisi veya vekili altını fakire verirken şöyle der: \"Falan oğlu (kızı) falanın şu kadar "
+    "namaz borcuna karşılık bu altını sana iskât olarak verdim.\" Fakir de altını alıp \"Kabul ettim, ben de "
+    "bunu sana hibe ettim.\" der ve altını geri verir.");
+inline const QString zakatRound = QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve "
+                                                 "sadaka-ı fıtr gibi hukuka ait hakların iskatı için devir yapılır.");
+inline const QString rightsRound = QStringLiteral("Son olarak ihtiyaten bir devir de, kul ve hayvan hakları için "
+                                                  "yapılır.");
+inline const QString kefarets = QStringLiteral(
+    "Yemin ve oruç kefaretleri için devir yapılmaz: mutlaka fakirlere ayrı ayrı olmak üzere, yemin için 10 fakire "
+    "ve oruç için 60 fakire birer fıtra verilir.");
+} // namespace Quoted

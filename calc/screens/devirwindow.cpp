@@ -113,8 +113,7 @@ void DevirWindow::rewrite()
 
 void DevirWindow::writeRecord()
 {
-    const Ceremony ceremony = planCeremony(m_ceremony.state(Expiation::Prayers), m_ceremony.state(Expiation::Fasts),
-                                           m_opener);
+    const Ceremony ceremony = planCeremony(m_ceremony.state(Expiation::Prayers), m_ceremony.state(Expiation::Fasts));
     const std::optional<QString> why = refusal();
     const QString notice = why ? QStringLiteral("Bu çizelge ekrandaki değerlere uymuyor ve yazdırılamaz. ") + *why
                                : QString();
