@@ -110,9 +110,9 @@ struct Ceremony
     std::optional<qint64> totalHandovers = std::nullopt;
 };
 
-// The ceremony from the two screens' standings. The figures
-// of each step come from the arithmetic the screens use; a step that would not give a
-// finite number leaves its part without the steps that follow.
+// The ceremony from the two screens' standings. The figures of each step come from the
+// arithmetic the screens use; a step that would not give a finite number leaves its
+// part without the steps that follow.
 Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts);
 
 // Why the record of the ceremony cannot be opened, printed or saved from `opener`
