@@ -117,7 +117,7 @@ void addTotals(Ceremony &ceremony)
     qint64 rounds = 0;
     qint64 handovers = 0;
     for (const CeremonyPart &part : std::as_const(ceremony.parts)) {
-        if (!part.closesCeremony() && !part.inRecord())
+        if (!part.inRecord())
             continue;
         if (!part.plan)
             return;

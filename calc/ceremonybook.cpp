@@ -5,6 +5,12 @@ const ScreenState &CeremonyBook::state(Expiation expiation) const
     return expiation == Expiation::Prayers ? m_prayers : m_fasts;
 }
 
+std::optional<QString> CeremonyBook::refusal(Expiation opener) const
+{
+    const Expiation other = opener == Expiation::Prayers ? Expiation::Fasts : Expiation::Prayers;
+    return recordRefusal(state(opener), state(other));
+}
+
 void CeremonyBook::update(Expiation expiation, const ScreenState &state)
 {
     ScreenState &kept = expiation == Expiation::Prayers ? m_prayers : m_fasts;

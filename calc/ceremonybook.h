@@ -14,6 +14,9 @@ public:
     const ScreenState &state(Expiation expiation) const;
     // Emits changed() when the standing differs from the one kept.
     void update(Expiation expiation, const ScreenState &state);
+    // Why the record cannot be opened, printed or saved from the screen of `opener`
+    // now; nothing when it can.
+    std::optional<QString> refusal(Expiation opener) const;
 
 signals:
     void changed();

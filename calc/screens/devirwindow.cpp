@@ -91,15 +91,9 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, const Ceremo
     connect(&ceremony, &CeremonyBook::changed, this, &DevirWindow::rewrite);
 }
 
-std::optional<QString> DevirWindow::refusal() const
-{
-    const Expiation other = m_opener == Expiation::Prayers ? Expiation::Fasts : Expiation::Prayers;
-    return recordRefusal(m_ceremony.state(m_opener), m_ceremony.state(other));
-}
-
 bool DevirWindow::refused()
 {
-    const std::optional<QString> why = refusal();
+    const std::optional<QString> why = m_ceremony.refusal(m_opener);
     if (why)
         m_messages.inform(*why);
     return why.has_value();
@@ -114,7 +108,7 @@ void DevirWindow::rewrite()
 void DevirWindow::writeRecord()
 {
     const Ceremony ceremony = planCeremony(m_ceremony.state(Expiation::Prayers), m_ceremony.state(Expiation::Fasts));
-    const std::optional<QString> why = refusal();
+    const std::optional<QString> why = m_ceremony.refusal(m_opener);
     const QString notice = why ? QStringLiteral("Bu çizelge ekrandaki değerlere uymuyor ve yazdırılamaz. ") + *why
                                : QString();
     // Where the reader was stays where it was.

@@ -30,8 +30,7 @@ private slots:
     void rewrite();
 
 private:
-    // Why the record may not be printed or saved now; nothing when it may.
-    std::optional<QString> refusal() const;
+    // Says why the record may not be printed or saved now, where it may not.
     bool refused();
     void writeRecord();
 

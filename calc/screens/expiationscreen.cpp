@@ -27,16 +27,17 @@ void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordB
 
 void ExpiationScreen::settled(const std::optional<RecordFigures> &figures)
 {
-    m_settledInputs = figures ? std::optional(settledInputs()) : std::nullopt;
+    m_settled.reset();
     if (figures)
-        m_figures = *figures;
+        m_settled = {settledInputs(), *figures};
     tell();
 }
 
 void ExpiationScreen::counted(const std::optional<RecordFigures::Rounds> &rounds)
 {
-    m_countedInputs = rounds ? std::optional(countedInputs()) : std::nullopt;
-    m_rounds = rounds;
+    m_counted.reset();
+    if (rounds)
+        m_counted = {countedInputs(), *rounds};
     tell();
 }
 
@@ -52,15 +53,15 @@ QStringList ExpiationScreen::countedInputs() const
 
 ScreenState ExpiationScreen::standing() const
 {
-    if (!m_settledInputs || m_boxes.goldNeeded->text().isEmpty())
+    if (!m_settled || m_boxes.goldNeeded->text().isEmpty())
         return {Standing::NotCalculated, {}};
-    if (settledInputs() != *m_settledInputs)
+    if (settledInputs() != m_settled->inputs)
         return {Standing::Changed, {}};
     const bool roundsShown = !m_boxes.rounds->text().isEmpty();
-    if (roundsShown && (!m_countedInputs || countedInputs() != *m_countedInputs))
+    if (roundsShown && (!m_counted || countedInputs() != m_counted->inputs))
         return {Standing::RoundsChanged, {}};
-    RecordFigures figures = m_figures;
-    figures.rounds = roundsShown ? m_rounds : std::nullopt;
+    RecordFigures figures = m_settled->figures;
+    figures.rounds = roundsShown ? std::optional(m_counted->figures) : std::nullopt;
     return {Standing::Calculated, figures};
 }
 
@@ -71,8 +72,7 @@ void ExpiationScreen::tell()
 
 void ExpiationScreen::openRecord()
 {
-    const Expiation other = m_boxes.expiation == Expiation::Prayers ? Expiation::Fasts : Expiation::Prayers;
-    if (const auto refusal = recordRefusal(m_ceremony.state(m_boxes.expiation), m_ceremony.state(other))) {
+    if (const auto refusal = m_ceremony.refusal(m_boxes.expiation)) {
         messages().inform(*refusal);
         return;
     }

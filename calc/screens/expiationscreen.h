@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc/ceremonybook.h"
-#include "common/figures.h"
 #include "common/ui/screen.h"
 
 #include <QPointer>
@@ -53,11 +52,17 @@ private:
     // Writes the screen's standing into the ceremony book.
     void tell();
 
+    // What a calculation that wrote its results read from the boxes, and what it computed.
+    template<typename Figures>
+    struct Calculated
+    {
+        QStringList inputs;
+        Figures figures;
+    };
+
     RecordBoxes m_boxes;
     CeremonyBook &m_ceremony;
-    std::optional<QStringList> m_settledInputs;
-    RecordFigures m_figures;
-    std::optional<QStringList> m_countedInputs;
-    std::optional<RecordFigures::Rounds> m_rounds;
+    std::optional<Calculated<RecordFigures>> m_settled;
+    std::optional<Calculated<RecordFigures::Rounds>> m_counted;
     QPointer<DevirWindow> m_window;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The eight screens, by their designer names.
 enum class ScreenId {
     Form1, // how-to guidance
@@ -13,6 +15,13 @@ enum class ScreenId {
 };
 
 inline constexpr int screenCount = 8;
+
+// "Form1" to "Form8": a screen's designer name, also its window's object name. The
+// ids run in the order of those names.
+inline QString designerName(ScreenId id)
+{
+    return QStringLiteral("Form%1").arg(int(id) + 1);
+}
 
 // What a screen may ask of the application frame.
 class Navigator

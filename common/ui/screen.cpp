@@ -15,8 +15,7 @@ constexpr quint32 lineColour = 0x00000000;
 Screen::Screen(ScreenId id, Navigator &navigator, MessageService &messages)
     : QWidget(nullptr), m_id(id), m_navigator(navigator), m_messages(messages)
 {
-    // The screen ids run in the order of the designer names, Form1 to Form8.
-    setObjectName(QStringLiteral("Form%1").arg(int(id) + 1));
+    setObjectName(designerName(id));
 }
 
 void Screen::Command39_Click()

@@ -12,9 +12,8 @@ ScreenTest::~ScreenTest() = default;
 
 Screen *ScreenTest::window(ScreenId id)
 {
-    const QString name = QStringLiteral("Form%1").arg(int(id) + 1);
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name)
+        if (window->objectName() == designerName(id))
             return qobject_cast<Screen *>(window);
     }
     return nullptr;
