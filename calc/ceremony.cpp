@@ -1,91 +1,75 @@
 #include "calc/ceremony.h"
 
+#include "calc/words.h"
 #include "common/errors.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
 using Kind = CeremonyPart::Kind;
 
-// The steps of the screen's own arithmetic, in its order, with its figures. A step
-// that would not give a finite number ends the list: the steps before it still hold.
-QList<Step> settlingSteps(Expiation expiation, const RecordFigures &f)
+// The steps of the screen's own arithmetic, in its order, with its figures; the gold
+// and lira of the part. A step that would not give a finite number ends the list:
+// the steps before it still hold.
+void settle(CeremonyPart &part, Expiation expiation)
 {
-    QList<Step> steps;
+    const RecordFigures &f = part.figures;
     const double obligation = ageOfObligation(f.sex);
-    steps.append({f.hijriAge >= obligation ? Step::Kind::Years : Step::Kind::NoYears, f.hijriAge, obligation, f.years});
+    part.steps.append({f.hijriAge >= obligation ? Step::Kind::Years : Step::Kind::NoYears, f.hijriAge, obligation,
+                       f.years});
     try {
         double value = 0;
         if (expiation == Expiation::Prayers) {
             const double wheatKg = prayerWheat(f.years);
-            steps.append({Step::Kind::PrayerWheat, f.years, wheatKgPerYearOfPrayers, wheatKg});
+            part.steps.append({Step::Kind::PrayerWheat, f.years, wheatKgPerYearOfPrayers, wheatKg});
             value = wheatValue(wheatKg, f.wheatPrice);
-            steps.append({Step::Kind::WheatValue, wheatKg, f.wheatPrice, value});
+            part.steps.append({Step::Kind::WheatValue, wheatKg, f.wheatPrice, value});
         } else {
-            const double atPrice = fastingYearsAtPrice(f.years, f.wheatPrice);
-            steps.append({Step::Kind::FastingYearsAtPrice, f.years, f.wheatPrice, atPrice});
-            value = fastingValue(atPrice);
-            steps.append({Step::Kind::FastingValue, atPrice, wheatKgPerYearOfFasts, value});
+            value = fastingValue(fastingYearsAtPrice(f.years, f.wheatPrice));
+            part.steps.append({Step::Kind::FastingValue, f.years, f.wheatPrice, value});
         }
-        steps.append({Step::Kind::GoldWorth, value, f.goldPrice, goldWorth(value, f.goldPrice)});
+        part.lira = hundredths(value, Rounding::Nearest);
+        part.steps.append({Step::Kind::GoldWorth, value, f.goldPrice, goldWorth(value, f.goldPrice)});
         if (f.rounds) {
             const double perRound = goldPerRound(f.rounds->goldAtHand, f.rounds->poorPeople);
-            steps.append({Step::Kind::GoldPerRound, f.rounds->goldAtHand, f.rounds->poorPeople, perRound});
-            steps.append({Step::Kind::Rounds, f.goldNeeded, perRound, f.rounds->rounds});
+            part.steps.append({Step::Kind::GoldPerRound, f.rounds->goldAtHand, f.rounds->poorPeople, perRound});
         }
     } catch (const CalculationError &) {
     }
-    return steps;
 }
 
-// Lists the rounds of a part within what the checklist may still hold, and numbers
-// them on from the parts before it.
-struct Listing
-{
-    qint64 listable = maxListedHandovers;
-    qint64 nextRound = 1;
-    bool cut = false;
-
-    std::optional<RoundPlan> plan(CeremonyPart &part, double goldAtHand, double poorPeople)
-    {
-        std::optional<RoundPlan> made = planRounds(part.goldNeeded, goldAtHand, poorPeople, cut ? 0 : listable);
-        part.firstRound = nextRound;
-        if (made) {
-            listable -= made->listedHandovers();
-            cut = cut || made->unlistedRounds() > 0;
-            nextRound += made->totalRounds;
-        }
-        return made;
-    }
-};
-
-CeremonyPart expiationPart(Kind kind, Expiation expiation, const ScreenState &state, Listing &listing)
+CeremonyPart expiationPart(Kind kind, Expiation expiation, const ScreenState &state, const CeremonyNames &names)
 {
     CeremonyPart part{.kind = kind, .standing = state.standing};
     if (!part.inRecord())
         return part;
     part.figures = state.figures;
-    part.steps = settlingSteps(expiation, state.figures);
-    part.goldNeeded = state.figures.goldNeeded;
+    settle(part, expiation);
+    part.gold = hundredths(state.figures.goldNeeded, Rounding::Up);
+    part.words = handoverWords(kind, names, state.figures.sex, state.figures.years);
     if (const auto &rounds = state.figures.rounds) {
         part.roundsCounted = true;
-        part.plan = listing.plan(part, rounds->goldAtHand, rounds->poorPeople);
+        part.plan = planRounds(state.figures.goldNeeded, rounds->goldAtHand, rounds->poorPeople);
     }
     return part;
 }
 
 // One round with the gold at hand, each poor person once: with the prayer screen's
 // figures where it counted rounds, else with the fasting screen's.
-CeremonyPart closingRound(Kind kind, const std::optional<RecordFigures::Rounds> &rounds, Listing &listing)
+CeremonyPart closingRound(Kind kind, const std::optional<RecordFigures::Rounds> &rounds, const RecordFigures &figures,
+                          const CeremonyNames &names)
 {
     CeremonyPart part{.kind = kind};
+    part.words = handoverWords(kind, names, figures.sex, figures.years);
     if (!rounds)
         return part;
     part.roundsCounted = true;
     try {
         const double perRound = goldPerRound(rounds->goldAtHand, rounds->poorPeople);
         part.steps.append({Step::Kind::GoldPerRound, rounds->goldAtHand, rounds->poorPeople, perRound});
-        part.goldNeeded = perRound;
-        part.plan = listing.plan(part, rounds->goldAtHand, rounds->poorPeople);
+        part.plan = oneRound(rounds->goldAtHand, rounds->poorPeople);
     } catch (const CalculationError &) {
     }
     return part;
@@ -102,40 +86,116 @@ std::optional<Fitra> fitraOf(const ScreenState &prayers, const ScreenState &fast
     const RecordFigures &f = fromPrayers ? prayers.figures : fasts.figures;
     if (!fromPrayers && fasts.standing != Standing::Calculated)
         return std::nullopt;
-    Fitra fitra{.fromPrayerScreen = fromPrayers};
+    Fitra fitra{.value = {Step::Kind::FitraValue, wheatKgPerFitra, f.wheatPrice, 0}, .fromPrayerScreen = fromPrayers};
     try {
-        const double lira = fitraValue(f.wheatPrice);
-        fitra.steps.append({Step::Kind::FitraValue, wheatKgPerFitra, f.wheatPrice, lira});
-        fitra.steps.append({Step::Kind::FitraGold, lira, f.goldPrice, goldWorth(lira, f.goldPrice)});
+        fitra.value.result = fitraValue(f.wheatPrice);
+        fitra.lira = hundredths(fitra.value.result, Rounding::Nearest);
+        if (fitra.lira && *fitra.lira <= std::numeric_limits<qint64>::max() / 60) {
+            fitra.oathKefaret = *fitra.lira * 10;
+            fitra.fastKefaret = *fitra.lira * 60;
+        }
     } catch (const CalculationError &) {
     }
     return fitra;
+}
+
+// What a checklist line of this round costs of the cap: a hand-over each, or one line
+// for a round among many poor.
+qint64 lineCost(const RoundPlan::Pass &pass)
+{
+    const qint64 handovers = pass.handovers();
+    return handovers > maxHandoversInALine ? 1 : handovers;
+}
+
+// Numbers the rounds through the whole ceremony and lists them: the first and the last
+// round of every part always, the rounds between them while the cap allows, and the
+// rest of those as one line.
+void listRounds(QList<CeremonyPart> &parts)
+{
+    qint64 next = 1;
+    qint64 left = maxListedHandovers;
+    for (CeremonyPart &part : parts) {
+        if (!part.inRecord() || !part.plan || part.plan->totalRounds == 0)
+            continue;
+        part.firstRound = next;
+        next += part.plan->totalRounds;
+        left -= lineCost(part.plan->pass(1));
+        if (part.plan->totalRounds > 1)
+            left -= lineCost(part.plan->pass(part.plan->totalRounds));
+    }
+    for (CeremonyPart &part : parts) {
+        if (part.firstRound == 0)
+            continue;
+        const RoundPlan &plan = *part.plan;
+        const auto line = [&](qint64 number) {
+            const qint64 at = part.firstRound + number - 1;
+            part.checklist.append({at, at, plan.pass(number), true});
+        };
+        line(1);
+        const qint64 middle = std::max<qint64>(0, plan.totalRounds - 2);
+        const qint64 cost = middle > 0 ? lineCost(plan.pass(2)) : 1;
+        const qint64 listed = std::min(middle, std::max<qint64>(0, left) / cost);
+        left -= listed * cost;
+        for (qint64 number = 2; number < 2 + listed; ++number)
+            line(number);
+        if (listed < middle)
+            part.checklist.append({part.firstRound + 1 + listed, part.firstRound + plan.totalRounds - 2,
+                                   plan.pass(2 + listed), false});
+        if (plan.totalRounds > 1)
+            line(plan.totalRounds);
+    }
 }
 
 void addTotals(Ceremony &ceremony)
 {
     qint64 rounds = 0;
     qint64 handovers = 0;
+    qint64 gold = 0;
+    qint64 lira = 0;
+    bool counted = true;
+    bool weighed = true;
     for (const CeremonyPart &part : std::as_const(ceremony.parts)) {
         if (!part.inRecord())
             continue;
-        if (!part.plan)
-            return;
-        rounds += part.plan->totalRounds;
-        handovers += part.plan->handovers();
+        if (!part.closesCeremony()) {
+            weighed = weighed && part.gold && part.lira;
+            gold += part.gold.value_or(0);
+            lira += part.lira.value_or(0);
+        }
+        counted = counted && part.plan;
+        if (part.plan) {
+            rounds += part.plan->totalRounds;
+            handovers += part.plan->handovers();
+        }
     }
-    ceremony.totalRounds = rounds;
-    ceremony.totalHandovers = handovers;
+    if (counted) {
+        ceremony.totalRounds = rounds;
+        ceremony.totalHandovers = handovers;
+    }
+    if (weighed) {
+        ceremony.totalGold = gold;
+        ceremony.totalLira = lira;
+    }
+}
+
+// Every calculated part settles no year: the deceased died before the age of obligation.
+bool owesNothing(const QList<CeremonyPart> &parts)
+{
+    const auto calculated = [](const CeremonyPart &part) { return part.inRecord(); };
+    const auto noYears = [](const CeremonyPart &part) { return !part.inRecord() || part.figures.years <= 0; };
+    return std::any_of(parts.cbegin(), parts.cend(), calculated) && std::all_of(parts.cbegin(), parts.cend(), noYears);
 }
 
 } // namespace
 
-Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts)
+Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names)
 {
-    Ceremony ceremony;
-    Listing listing;
-    ceremony.parts.append(expiationPart(Kind::Prayers, Expiation::Prayers, prayers, listing));
-    ceremony.parts.append(expiationPart(Kind::Fasts, Expiation::Fasts, fasts, listing));
+    Ceremony ceremony{.names = names};
+    ceremony.parts.append(expiationPart(Kind::Prayers, Expiation::Prayers, prayers, names));
+    ceremony.parts.append(expiationPart(Kind::Fasts, Expiation::Fasts, fasts, names));
+    ceremony.nothingOwed = owesNothing(ceremony.parts);
+    if (ceremony.nothingOwed)
+        return ceremony;
 
     const auto prayerRounds = countedRounds(prayers);
     const auto fastingRounds = countedRounds(fasts);
@@ -143,9 +203,11 @@ Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts)
                                (prayerRounds->goldAtHand != fastingRounds->goldAtHand ||
                                 prayerRounds->poorPeople != fastingRounds->poorPeople);
     const auto closing = prayerRounds ? prayerRounds : fastingRounds;
-    ceremony.parts.append(closingRound(Kind::ZakatSacrificeFitr, closing, listing));
-    ceremony.parts.append(closingRound(Kind::Rights, closing, listing));
+    const RecordFigures &deceased = prayers.standing == Standing::Calculated ? prayers.figures : fasts.figures;
+    ceremony.parts.append(closingRound(Kind::ZakatSacrificeFitr, closing, deceased, names));
+    ceremony.parts.append(closingRound(Kind::Rights, closing, deceased, names));
 
+    listRounds(ceremony.parts);
     ceremony.fitra = fitraOf(prayers, fasts);
     addTotals(ceremony);
     return ceremony;

@@ -49,26 +49,45 @@ struct ScreenState
     bool operator==(const ScreenState &) const = default;
 };
 
+// The names typed on the record, as the ceremony's words use them; blanks around
+// them do not count. A name box holds at most this many characters.
+inline constexpr int maxNameLength = 200;
+struct CeremonyNames
+{
+    QString deceased;
+    QString father;
+    QString guardian; // the velî or vekil who hands the gold over
+
+    bool operator==(const CeremonyNames &) const = default;
+};
+
 // One step of the arithmetic, as one checks it by hand: left ∘ right = result.
 struct Step
 {
     enum class Kind {
-        Years,                // age − age of obligation = years
-        NoYears,              // an age below obligation: no years (left: the age, right: the age of obligation)
-        PrayerWheat,          // years × 3800 kg = kg of wheat
-        WheatValue,           // kg × lira = lira
-        FastingYearsAtPrice,  // years × lira for a kg
-        FastingValue,         // that × 52,5 kg = lira
-        GoldWorth,            // lira ÷ lira for a gram = grams of gold
-        GoldPerRound,         // grams at hand × poor people = grams in a round
-        Rounds,               // grams needed ÷ grams in a round = the count shown
-        FitraValue,           // 1,75 kg × lira for a kg = lira
-        FitraGold,            // lira ÷ lira for a gram = grams of gold
+        Years,        // age − age of obligation = years
+        NoYears,      // an age below obligation: no years (left: the age, right: the age of obligation)
+        PrayerWheat,  // years × 3800 kg = kg of wheat
+        WheatValue,   // kg × lira for a kg = lira
+        FastingValue, // years × lira for a kg × 52,5 kg = lira
+        GoldWorth,    // lira ÷ lira for a gram = grams of gold, as the screen shows them
+        GoldPerRound, // grams at hand × poor people = grams in a round
+        FitraValue,   // 1,75 kg × lira for a kg = lira
     };
     Kind kind;
     double left = 0;
     double right = 0;
     double result = 0;
+};
+
+// A line of a part's checklist: one round, or the full rounds in its middle that the
+// checklist does not list one by one. Numbers run through the whole ceremony.
+struct RoundLine
+{
+    qint64 first = 0;
+    qint64 last = 0;
+    RoundPlan::Pass pass; // the round; for rounds not listed, the first of them
+    bool listed = true;
 };
 
 // One part of the ceremony, in the order it is carried out.
@@ -81,39 +100,57 @@ struct CeremonyPart
     Standing standing = Standing::Calculated;
     RecordFigures figures = {};
     QList<Step> steps = {};
-    double goldNeeded = 0;          // grams this part gives
+    std::optional<qint64> gold = std::nullopt;  // grams to give, in hundredths, rounded up
+    std::optional<qint64> lira = std::nullopt;  // their worth, in hundredths of a lira
     bool roundsCounted = false;     // the closing rounds: false when no screen counted rounds
     std::optional<RoundPlan> plan = std::nullopt; // none: not counted, or too large to count
     qint64 firstRound = 0;          // the number of its first round in the whole ceremony
+    QList<RoundLine> checklist = {};
+    QString words = {};             // what the velî says at each of its hand-overs
 
     bool inRecord() const { return standing == Standing::Calculated; }
     // One of the two rounds that close the ceremony, not an expiation of its own.
     bool closesCeremony() const { return kind == Kind::ZakatSacrificeFitr || kind == Kind::Rights; }
 };
 
-// The value of one fıtra on the day, for the kefarets.
+// The value of one fıtra on the day, and of the two kefarets, in hundredths of a lira.
 struct Fitra
 {
-    QList<Step> steps = {}; // its lira, then its gold
+    Step value;
+    std::optional<qint64> lira = std::nullopt; // none: the price gives no value
+    std::optional<qint64> oathKefaret = std::nullopt; // 10 fıtras
+    std::optional<qint64> fastKefaret = std::nullopt; // 60 fıtras
     bool fromPrayerScreen = true;
 };
 
 // The whole ceremony as far as it is calculated: what the record is written from.
 struct Ceremony
 {
+    CeremonyNames names = {};
     QList<CeremonyPart> parts = {}; // prayers, fasts, the two closing rounds
+    // Every calculated part owes nothing: the deceased died before the age of obligation.
+    bool nothingOwed = false;
     std::optional<Fitra> fitra = std::nullopt;
     // The two screens were given a different gold at hand or number of poor.
     bool differentRounds = false;
     // Rounds and hand-overs of every part; known when each part in the record has them.
     std::optional<qint64> totalRounds = std::nullopt;
     std::optional<qint64> totalHandovers = std::nullopt;
+    // The prayers' and the fasts' gold and lira, added as the record writes them.
+    std::optional<qint64> totalGold = std::nullopt;
+    std::optional<qint64> totalLira = std::nullopt;
 };
 
-// The ceremony from the two screens' standings. The figures of each step come from the
-// arithmetic the screens use; a step that would not give a finite number leaves its
-// part without the steps that follow.
-Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts);
+// The checklist lists no more than this many hand-overs in the whole ceremony, besides
+// the first and the last round of each part; a round of many poor counts as one line.
+inline constexpr qint64 maxListedHandovers = 1000;
+// A round among more poor people than this is one line of the checklist.
+inline constexpr qint64 maxHandoversInALine = 50;
+
+// The ceremony from the two screens' standings and the names. The figures of each
+// step come from the arithmetic the screens use; a step that would not give a finite
+// number leaves its part without the steps that follow.
+Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names = {});
 
 // Why the record of the ceremony cannot be opened, printed or saved from `opener`
 // now, in words that name what to press; nothing when it can.

@@ -19,3 +19,16 @@ void CeremonyBook::update(Expiation expiation, const ScreenState &state)
     kept = state;
     emit changed();
 }
+
+void CeremonyBook::setNames(const CeremonyNames &names)
+{
+    if (m_names == names)
+        return;
+    m_names = names;
+    emit changed();
+}
+
+Ceremony CeremonyBook::ceremony() const
+{
+    return planCeremony(m_prayers, m_fasts, m_names);
+}

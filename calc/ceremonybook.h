@@ -4,9 +4,10 @@
 
 #include <QObject>
 
-// Where the prayer and the fasting screens stand, kept in one place for the record of
-// the whole ceremony: each screen writes its own standing whenever its boxes or its
-// calculations change, and an open record is written again from it.
+// Where the prayer and the fasting screens stand, and the names typed on the record,
+// kept in one place for the record of the whole ceremony: each screen writes its own
+// standing whenever its boxes or its calculations change, a record window the names
+// as they are typed, and an open record is written again from it.
 class CeremonyBook : public QObject
 {
     Q_OBJECT
@@ -18,10 +19,17 @@ public:
     // now; nothing when it can.
     std::optional<QString> refusal(Expiation opener) const;
 
+    const CeremonyNames &names() const { return m_names; }
+    // Emits changed() when the names differ from the ones kept.
+    void setNames(const CeremonyNames &names);
+    // The ceremony as the record shows it now.
+    Ceremony ceremony() const;
+
 signals:
     void changed();
 
 private:
     ScreenState m_prayers;
     ScreenState m_fasts;
+    CeremonyNames m_names;
 };

@@ -1,30 +1,62 @@
 #include "calc/devirrecord.h"
 
-#include <QLocale>
+#include "calc/hijri.h"
+#include "common/numbers.h"
 
-#include <algorithm>
+#include <QStringList>
 
 namespace {
 
 using Kind = CeremonyPart::Kind;
 
-const QString tickBox = QStringLiteral("\u2610");
+// Large enough to tick with a pen on paper: at least 4 mm printed.
+const QString tickBox = QStringLiteral("<span style=\"font-size:18pt\">\u2610</span>");
+const QString nbsp = QStringLiteral("&nbsp;");
 
-// Every number the record writes for reading: grouped thousands, up to 15 significant
-// digits, no trailing zeros, by the locale in force.
+// A figure as typed or computed, up to 15 significant digits.
 QString figure(double value)
 {
-    return QLocale().toString(value == 0 ? 0.0 : value, 'g', 15);
+    return writeNumber(value, turkishLocale(), Grouping::Thousands);
 }
 
-QString count(qint64 value)
+// An amount of units of 10^-decimals: whole without decimals, otherwise with at least
+// two ("90", "0,50", "0,125").
+QString amount(qint64 units, int decimals)
 {
-    return figure(double(value));
+    int shown = decimals;
+    for (; shown > 0 && units % 10 == 0; --shown)
+        units /= 10;
+    if (shown == 1) {
+        units *= 10;
+        shown = 2;
+    }
+    return writeNumber(unitsToNumber(units, shown), turkishLocale(), Grouping::Thousands, shown);
 }
 
 QString grams(qint64 units, int decimals)
 {
-    return figure(unitsToGrams(units, decimals)) + QStringLiteral(" g");
+    return amount(units, decimals) + QStringLiteral(" g");
+}
+
+QString lira(qint64 hundredths)
+{
+    return amount(hundredths, 2) + QStringLiteral(" TL");
+}
+
+// A figure as it was typed, but with two decimals where it has one: "12,50".
+QString typed(double value)
+{
+    const auto down = hundredths(value, Rounding::Down);
+    if (down && down == hundredths(value, Rounding::Up))
+        return amount(*down, 2);
+    return figure(value);
+}
+
+// Lira a step computed, to the nearest kuruş where it can be counted.
+QString liraOf(double value)
+{
+    const auto kurus = hundredths(value, Rounding::Nearest);
+    return kurus ? lira(*kurus) : figure(value) + QStringLiteral(" TL");
 }
 
 QString paragraph(const QString &text)
@@ -79,32 +111,39 @@ QString missingPart(const CeremonyPart &part)
     return {};
 }
 
+// The screen's figure, and where it has more than two decimals, the gold to weigh.
+QString goldWorth(const Step &step)
+{
+    const QString shown = QStringLiteral("%1 ÷ %2 TL/g = %3 g altın").arg(liraOf(step.left), typed(step.right),
+                                                                         figure(step.result));
+    const auto up = hundredths(step.result, Rounding::Up);
+    if (!up || up == hundredths(step.result, Rounding::Down))
+        return shown;
+    return shown + QStringLiteral(" (ekranda). Verilecek altın, yukarı yuvarlanarak: %1").arg(grams(*up, 2));
+}
+
 QString stepText(const Step &step)
 {
-    const QString l = figure(step.left), r = figure(step.right), x = figure(step.result);
+    const QString l = figure(step.left), r = typed(step.right);
     switch (step.kind) {
     case Step::Kind::Years:
-        return QStringLiteral("%1 − %2 = %3 sene").arg(l, r, x);
+        return QStringLiteral("%1 − %2 = %3 sene").arg(l, r, figure(step.result));
     case Step::Kind::NoYears:
-        return QStringLiteral("%1 yaş %2 yaşından küçük olduğu için %3 sene").arg(l, r, x);
+        return QStringLiteral("%1 yaş %2 yaşından küçük olduğu için %3 sene").arg(l, r, figure(step.result));
     case Step::Kind::PrayerWheat:
-        return QStringLiteral("%1 sene × %2 kg = %3 kg buğday").arg(l, r, x);
+        return QStringLiteral("%1 sene × %2 kg = %3 kg buğday").arg(l, r, figure(step.result));
     case Step::Kind::WheatValue:
-        return QStringLiteral("%1 kg × %2 TL = %3 TL").arg(l, r, x);
-    case Step::Kind::FastingYearsAtPrice:
-        return QStringLiteral("%1 sene × %2 TL = %3 TL (her sene için 1 kg buğdayın değeri)").arg(l, r, x);
+        return QStringLiteral("%1 kg × %2 TL/kg = %3").arg(l, r, liraOf(step.result));
     case Step::Kind::FastingValue:
-        return QStringLiteral("%1 TL × %2 kg = %3 TL").arg(l, r, x);
+        return QStringLiteral("%1 sene × %2 TL/kg × %3 kg = %4")
+            .arg(l, r, figure(wheatKgPerYearOfFasts), liraOf(step.result));
     case Step::Kind::GoldWorth:
-        return QStringLiteral("%1 TL ÷ %2 TL = %3 gram altın").arg(l, r, x);
+        return goldWorth(step);
     case Step::Kind::GoldPerRound:
-        return QStringLiteral("Bir devirde verilen altın: %1 gram × %2 fakir = %3 gram").arg(l, r, x);
-    case Step::Kind::Rounds:
-        return QStringLiteral("%1 gram ÷ %2 gram = %3 devir").arg(l, r, x);
+        return QStringLiteral("Bir devirde verilen altın: %1 g × %2 fakir = %3 g")
+            .arg(typed(step.left), figure(step.right), typed(step.result));
     case Step::Kind::FitraValue:
-        return QStringLiteral("Bir fıtra: %1 kg buğday × %2 TL = %3 TL").arg(l, r, x);
-    case Step::Kind::FitraGold:
-        return QStringLiteral("%1 TL ÷ %2 TL = %3 gram altın").arg(l, r, x);
+        return QStringLiteral("Bir fıtra: %1 kg × %2 TL/kg = %3").arg(l, r, liraOf(step.result));
     }
     return {};
 }
@@ -112,13 +151,13 @@ QString stepText(const Step &step)
 QString inputs(const RecordFigures &f)
 {
     QStringList rows = {
-        QStringLiteral("Bugün 1 kg buğday: %1 TL").arg(figure(f.wheatPrice)),
-        QStringLiteral("Bugün 1 gram altın: %1 TL").arg(figure(f.goldPrice)),
+        QStringLiteral("Bugün 1 kg buğday: %1 TL").arg(typed(f.wheatPrice)),
+        QStringLiteral("Bugün 1 gram altın: %1 TL").arg(typed(f.goldPrice)),
         QStringLiteral("Vefat edenin yaşı (hicri): %1").arg(figure(f.hijriAge)),
         QStringLiteral("Cinsiyeti: %1").arg(f.sex == Sex::Woman ? QStringLiteral("Kadın") : QStringLiteral("Erkek")),
     };
     if (f.rounds) {
-        rows.append(QStringLiteral("Mevcut altın: %1 gram").arg(figure(f.rounds->goldAtHand)));
+        rows.append(QStringLiteral("Mevcut altın: %1 g").arg(typed(f.rounds->goldAtHand)));
         rows.append(QStringLiteral("Fakir sayısı: %1").arg(figure(f.rounds->poorPeople)));
     }
     QString html = heading(3, QStringLiteral("Yazılan değerler"));
@@ -127,83 +166,91 @@ QString inputs(const RecordFigures &f)
     return html;
 }
 
-// "2 tam devir ve 189 gramlık bir son devir (toplam 3 devir)".
-QString roundsExplained(const RoundPlan &plan)
+// "672,88 g ÷ 90 g = 7,48: 7 tam devir ve 42,88 gramlık bir son devir, toplam 8 devir
+// (ekranda 7,5)".
+QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
 {
-    const QString last = figure(unitsToGrams(plan.lastRound, plan.decimals)) + QStringLiteral(" gramlık bir son devir");
-    const QString total = QStringLiteral(" (toplam %1 devir)").arg(count(plan.totalRounds));
     if (plan.totalRounds == 0)
-        return QStringLiteral("verilecek altın olmadığı için devir yapılmaz");
-    if (plan.lastRound == 0)
-        return QStringLiteral("%1 tam devir").arg(count(plan.fullRounds)) + total;
-    if (plan.fullRounds == 0)
-        return QStringLiteral("yalnızca ") + last + total;
-    return QStringLiteral("%1 tam devir ve ").arg(count(plan.fullRounds)) + last + total;
+        return QStringLiteral("Verilecek altın olmadığı için devir yapılmaz.");
+    const QString full = QStringLiteral("%1 tam devir").arg(figure(double(plan.fullRounds)));
+    const QString last = QStringLiteral("%1 gramlık bir son devir").arg(amount(plan.lastRound, plan.decimals));
+    QString rounds = plan.lastRound == 0 ? full
+                     : plan.fullRounds == 0 ? QStringLiteral("yalnızca ") + last
+                                            : full + QStringLiteral(" ve ") + last;
+    return QStringLiteral("%1 ÷ %2 = %3: %4, toplam %5 devir (ekranda %6).")
+        .arg(grams(plan.goldNeeded, plan.decimals), grams(plan.perRound, plan.decimals), amount(plan.quotient, 2),
+             rounds, figure(double(plan.totalRounds)), figure(shownOnScreen));
 }
 
-QString checklistRow(const RoundPlan::Pass &pass, const RoundPlan &plan, qint64 number)
+QString handoverText(qint64 person, qint64 units, int decimals)
 {
-    QStringList handovers;
-    for (qsizetype person = 0; person < pass.handovers.size(); ++person) {
-        handovers.append(QStringLiteral("%1&nbsp;%2.&nbsp;fakir:&nbsp;%3")
-                             .arg(tickBox, count(person + 1),
-                                  grams(pass.handovers.at(person), plan.decimals).replace(u' ', QStringLiteral("&nbsp;"))));
+    return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3").arg(tickBox, figure(double(person)),
+                                                          grams(units, decimals).replace(u' ', nbsp));
+}
+
+// The hand-overs of a round: a box for each, or one line for a round among many poor.
+QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
+{
+    const QString atHand = grams(plan.goldAtHand, plan.decimals);
+    if (pass.handovers() > maxHandoversInALine) {
+        QString line = QStringLiteral("%1 %2 fakirin her birine %3").arg(tickBox, figure(double(pass.wholeHandovers)),
+                                                                         atHand.toHtmlEscaped());
+        if (pass.restHandover > 0)
+            line += QStringLiteral(", %1. fakire %2").arg(figure(double(pass.wholeHandovers + 1)),
+                                                          grams(pass.restHandover, plan.decimals));
+        return line;
     }
+    QStringList boxes;
+    for (qint64 person = 1; person <= pass.wholeHandovers; ++person)
+        boxes.append(handoverText(person, plan.goldAtHand, plan.decimals));
+    if (pass.restHandover > 0)
+        boxes.append(handoverText(pass.wholeHandovers + 1, pass.restHandover, plan.decimals));
+    return boxes.join(QStringLiteral(" &nbsp; "));
+}
+
+// "201.–286. devirler: her birinde 5 fakirin her birine 0,50 g verilir."
+QString unlistedRounds(const RoundLine &line, const RoundPlan &plan)
+{
+    const QString each = QStringLiteral("%1 fakirin her birine %2 verilir.")
+                             .arg(figure(double(plan.poorPeople)), grams(plan.goldAtHand, plan.decimals));
+    if (line.first == line.last)
+        return QStringLiteral("%1. devir: %2").arg(figure(double(line.first)), each);
+    return QStringLiteral("%1.–%2. devirler: her birinde %3").arg(figure(double(line.first)),
+                                                                  figure(double(line.last)), each);
+}
+
+QString checklistRow(const RoundLine &line, const RoundPlan &plan)
+{
+    if (!line.listed)
+        return QStringLiteral("<tr><td colspan=\"3\">%1</td></tr>").arg(unlistedRounds(line, plan).toHtmlEscaped());
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(count(number), handovers.join(QStringLiteral(" &nbsp; ")), grams(pass.owedAfter, plan.decimals));
+        .arg(figure(double(line.first)), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
 }
 
 QString checklist(const CeremonyPart &part)
 {
-    const RoundPlan &plan = *part.plan;
-    if (plan.listed.isEmpty())
+    if (part.checklist.isEmpty())
         return {};
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
                                   "<thead><tr><th>Devir</th><th>Her fakire verilen altın (her kutu bir fakir)</th>"
                                   "<th>Kalan borç</th></tr></thead><tbody>");
-    for (qsizetype i = 0; i < plan.listed.size(); ++i)
-        html += checklistRow(plan.listed.at(i), plan, part.firstRound + i);
+    for (const RoundLine &line : part.checklist)
+        html += checklistRow(line, *part.plan);
     return html + QStringLiteral("</tbody></table>");
 }
 
-// What the rounds that the checklist does not list hold.
-QString unlisted(const RoundPlan &plan)
-{
-    if (plan.unlistedRounds() == 0)
-        return {};
-    QString text = plan.listed.isEmpty()
-        ? QStringLiteral("Çizelge uzun olduğu için bu kısmın %1 devri tek tek gösterilmez.").arg(count(plan.totalRounds))
-        : QStringLiteral("Çizelge ilk %1 devri gösterir; ardından %2 devir daha yapılır.")
-              .arg(count(plan.listed.size()), count(plan.unlistedRounds()));
-    if (plan.unlistedFullRounds() > 0) {
-        text += QStringLiteral(" Bunların %1 tanesi tam devirdir: her birinde %2 fakirin her birine %3 verilir.")
-                    .arg(count(plan.unlistedFullRounds()), count(plan.poorPeople), grams(plan.goldAtHand, plan.decimals));
-    }
-    if (plan.lastRound > 0)
-        text += QStringLiteral(" Son devirde %1 verilir.").arg(grams(plan.lastRound, plan.decimals));
-    return paragraph(text);
-}
-
-// The steps; the count of rounds, where a screen showed one, with what it means.
 QString steps(const CeremonyPart &part)
 {
     QString html;
-    for (const Step &step : part.steps) {
-        if (step.kind != Step::Kind::Rounds)
-            html += paragraph(stepText(step));
-    }
+    for (const Step &step : part.steps)
+        html += paragraph(stepText(step));
     return html;
 }
 
-QString rounds(const CeremonyPart &part)
+// What the velî says at each hand-over of the part, and the poor person's answer.
+QString words(const CeremonyPart &part)
 {
-    const auto counted = std::find_if(part.steps.cbegin(), part.steps.cend(),
-                                      [](const Step &step) { return step.kind == Step::Kind::Rounds; });
-    const QString count = counted == part.steps.cend() ? QStringLiteral("Devir") : stepText(*counted);
-    if (!part.plan)
-        return paragraph(count + QStringLiteral(". Bu miktarlar bir çizelgeye sığmayacak kadar büyük."));
-    const RoundPlan &plan = *part.plan;
-    return paragraph(count + QStringLiteral(": ") + roundsExplained(plan)) + checklist(part) + unlisted(plan);
+    return paragraph(QStringLiteral("%1 \"%2\" %3").arg(Quoted::handoverLead, part.words, Quoted::answer));
 }
 
 QString expiationPart(const CeremonyPart &part)
@@ -211,54 +258,107 @@ QString expiationPart(const CeremonyPart &part)
     QString html = heading(2, partTitle(part.kind));
     if (!part.inRecord())
         return html + paragraph(missingPart(part));
+    if (part.gold.value_or(1) > 0)
+        html += words(part);
     html += inputs(part.figures) + heading(3, QStringLiteral("Hesap")) + steps(part);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Devir sayısı henüz hesaplanmadı: %1 ekranında mevcut altını ve fakir "
                                                "sayısını yazıp \"H E S A P L A\" düğmesine basınız.")
                                     .arg(screenName(part.kind)));
-    return html + rounds(part);
+    if (!part.plan)
+        return html + paragraph(QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük."));
+    return html + paragraph(roundsExplained(*part.plan, part.figures.rounds->rounds)) + checklist(part);
 }
 
 QString closingPart(const CeremonyPart &part)
 {
     QString html = heading(2, partTitle(part.kind));
     html += paragraph(part.kind == Kind::ZakatSacrificeFitr ? Quoted::zakatRound : Quoted::rightsRound);
+    html += words(part);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Eldeki altın ve fakir sayısı bilinmediği için bu devrin miktarları "
                                                "yazılmadı: \"NAMAZ İSKATI\" ya da \"ORUÇ İSKATI\" ekranında "
                                                "\"H E S A P L A\" düğmesine basınız."));
-    return html + steps(part) + rounds(part);
+    if (!part.plan)
+        return html + steps(part) + paragraph(QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük."));
+    return html + steps(part) + checklist(part);
 }
 
 QString summaryLine(const CeremonyPart &part)
 {
-    QString line = QStringLiteral("%1: %2 gram altın").arg(partTitle(part.kind), figure(part.goldNeeded));
+    if (!part.inRecord())
+        return paragraph(missingPart(part));
+    QString line = partTitle(part.kind) + QStringLiteral(": ");
+    if (part.closesCeremony() && part.plan)
+        line += grams(part.plan->goldNeeded, part.plan->decimals) + QStringLiteral(" altın");
+    else if (part.gold)
+        line += grams(*part.gold, 2) + QStringLiteral(" altın");
     if (part.plan)
-        line += QStringLiteral(", %1 devir").arg(count(part.plan->totalRounds));
-    else if (!part.roundsCounted)
-        line += QStringLiteral(", devir sayısı hesaplanmadı");
+        line += QStringLiteral(", %1 devir").arg(figure(double(part.plan->totalRounds)));
+    else
+        line += part.roundsCounted ? QStringLiteral(", devir sayısı yazılamadı")
+                                   : QStringLiteral(", devir sayısı hesaplanmadı");
     return paragraph(line);
+}
+
+// "672,88 g + 9,30 g = 682,18 g"; a single part's figure alone.
+template<typename Write>
+QString sum(const Ceremony &ceremony, std::optional<qint64> CeremonyPart::*figureOf, qint64 total, Write write)
+{
+    QStringList terms;
+    for (const CeremonyPart &part : ceremony.parts) {
+        if (part.inRecord() && !part.closesCeremony())
+            terms.append(write(*(part.*figureOf)));
+    }
+    const QString result = write(total);
+    return terms.size() > 1 ? terms.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + result : result;
+}
+
+// Which parts the totals leave out: "; oruç iskatı eksiktir".
+QString missingFromTotals(const Ceremony &ceremony)
+{
+    QStringList missing;
+    for (const CeremonyPart &part : ceremony.parts) {
+        if (!part.inRecord())
+            missing.append(partTitle(part.kind).toLower());
+    }
+    if (missing.isEmpty())
+        return {};
+    return paragraph(QStringLiteral("Bu toplamlar yalnızca hesaplanan kısımları kapsar; %1 eksiktir.")
+                         .arg(missing.join(QStringLiteral(" ve "))));
 }
 
 QString summary(const Ceremony &ceremony)
 {
     QString html = heading(2, QStringLiteral("Özet"));
-    for (const CeremonyPart &part : ceremony.parts) {
-        if (part.inRecord() && (!part.closesCeremony() || part.roundsCounted))
-            html += summaryLine(part);
-    }
+    for (const CeremonyPart &part : ceremony.parts)
+        html += summaryLine(part);
     if (ceremony.totalRounds) {
         html += paragraph(QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
-                              .arg(count(*ceremony.totalRounds), count(*ceremony.totalHandovers)));
+                              .arg(figure(double(*ceremony.totalRounds)), figure(double(*ceremony.totalHandovers))));
     } else {
         html += paragraph(QStringLiteral("Toplam devir sayısı, her kısmın devri hesaplanınca yazılır."));
     }
+    if (ceremony.totalGold) {
+        const auto inGrams = [](qint64 units) { return grams(units, 2); };
+        html += paragraph(QStringLiteral("Bütün iskâtın altını: ") +
+                          sum(ceremony, &CeremonyPart::gold, *ceremony.totalGold, inGrams) + u'.');
+        html += paragraph(QStringLiteral("Bütün iskâtın değeri: ") +
+                          sum(ceremony, &CeremonyPart::lira, *ceremony.totalLira, lira) + u'.');
+    }
+    html += missingFromTotals(ceremony);
     if (ceremony.differentRounds) {
         html += paragraph(QStringLiteral("İki ekrana farklı mevcut altın ya da fakir sayısı yazıldığı için her kısım "
                                          "kendi ekranının değerleriyle, son iki devir namaz ekranının değerleriyle "
                                          "hesaplandı."));
     }
-    return html + paragraph(Quoted::handover);
+    return html;
+}
+
+QString howARoundIsDone()
+{
+    return heading(2, QStringLiteral("Devir nasıl yapılır")) + paragraph(Quoted::whyRounds) +
+           paragraph(Quoted::nextPoor) + paragraph(Quoted::afterRounds);
 }
 
 QString kefarets(const Ceremony &ceremony)
@@ -267,23 +367,63 @@ QString kefarets(const Ceremony &ceremony)
     html += paragraph(Quoted::kefarets);
     if (ceremony.fitra) {
         const Fitra &fitra = *ceremony.fitra;
-        html += paragraph(QStringLiteral("Günün bir fıtrası (%1 ekranının fiyatlarıyla):")
+        html += paragraph(QStringLiteral("Günün fıtrası (%1 ekranının fiyatlarıyla):")
                               .arg(fitra.fromPrayerScreen ? screenName(Kind::Prayers) : screenName(Kind::Fasts)));
-        for (const Step &step : fitra.steps)
-            html += paragraph(stepText(step));
-        if (fitra.steps.size() < 2)
+        if (fitra.lira && fitra.oathKefaret) {
+            html += paragraph(stepText(fitra.value));
+            html += paragraph(QStringLiteral("Bir yemin kefareti: 10 fıtra = %1").arg(lira(*fitra.oathKefaret)));
+            html += paragraph(QStringLiteral("Bir oruç kefareti: 60 fıtra = %1").arg(lira(*fitra.fastKefaret)));
+        } else {
             html += paragraph(QStringLiteral("Bu fiyatlarla fıtranın değeri hesaplanamadı."));
+        }
     }
     const QString blank = QStringLiteral(": ____");
     return html + paragraph(QStringLiteral("Yemin kefareti sayısı") + blank) +
            paragraph(QStringLiteral("Oruç kefareti sayısı") + blank);
 }
 
-QString blanks()
+// A name as typed, or a line to write it on by hand.
+QString nameLine(const QString &label, const QString &name)
 {
-    const QString line = QStringLiteral(": ______________________________");
-    return paragraph(QStringLiteral("Vefat edenin adı") + line) + paragraph(QStringLiteral("Velî / vekil") + line) +
-           paragraph(QStringLiteral("Tarih ve yer") + line);
+    const QString written = name.simplified();
+    return paragraph(label + QStringLiteral(": ") +
+                     (written.isEmpty() ? QStringLiteral("______________________________") : written));
+}
+
+QString names(const CeremonyNames &names)
+{
+    return nameLine(QStringLiteral("Vefat edenin adı"), names.deceased) +
+           nameLine(QStringLiteral("Babasının adı"), names.father) +
+           nameLine(QStringLiteral("Velî / vekil"), names.guardian) + nameLine(QStringLiteral("Tarih ve yer"), {});
+}
+
+QString signature(const CeremonyNames &names)
+{
+    return heading(2, QStringLiteral("İmza")) + nameLine(QStringLiteral("Velî / vekil"), names.guardian) +
+           nameLine(QStringLiteral("İmza"), {});
+}
+
+// A child's record: the one sentence, and the figures that show why.
+QString nothingOwed(const Ceremony &ceremony)
+{
+    QString html = paragraph(QStringLiteral("Vefat eden, mükellefiyet yaşına (kadında 9, erkekte 12 hicri yaş) "
+                                            "ulaşmadan vefat ettiği için namaz ve oruç borcu yoktur; iskât ve devir "
+                                            "yapılmaz."));
+    for (const CeremonyPart &part : ceremony.parts) {
+        if (part.inRecord())
+            html += heading(2, partTitle(part.kind)) + inputs(part.figures) + paragraph(stepText(part.steps.first()));
+    }
+    return html;
+}
+
+QString body(const Ceremony &ceremony)
+{
+    if (ceremony.nothingOwed)
+        return nothingOwed(ceremony);
+    QString html = summary(ceremony) + howARoundIsDone();
+    for (const CeremonyPart &part : ceremony.parts)
+        html += part.closesCeremony() ? closingPart(part) : expiationPart(part);
+    return html + kefarets(ceremony) + signature(ceremony.names);
 }
 
 } // namespace
@@ -300,7 +440,7 @@ QString devirRecordFileName(QDate date)
 
 QString recordDate(QDate date)
 {
-    return QLocale(QLocale::Turkish, QLocale::Turkey).toString(date, u"d MMMM yyyy dddd");
+    return turkishLocale().toString(date, u"d MMMM yyyy dddd");
 }
 
 QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &notice)
@@ -308,12 +448,9 @@ QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &not
     QString html = QStringLiteral("<html><body>") + heading(1, devirRecordTitle());
     if (!notice.isEmpty())
         html += QStringLiteral("<p><b>%1</b></p>").arg(notice.toHtmlEscaped());
-    html += paragraph(recordDate(date)) + blanks() + summary(ceremony);
-    for (const CeremonyPart &part : ceremony.parts)
-        html += part.closesCeremony() ? closingPart(part) : expiationPart(part);
-    html += kefarets(ceremony);
-    html += paragraph(QStringLiteral("Devrin nasıl yapılacağı programın \"Karvela Nasıl Yapılır?\" ekranında "
-                                     "anlatılmıştır."));
+    html += paragraph(QStringLiteral("%1 (%2; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)")
+                          .arg(recordDate(date), hijriDate(date)));
+    html += names(ceremony.names) + body(ceremony);
     html += paragraph(QStringLiteral("Karvela %1").arg(QString::fromLatin1(KARVELA_VERSION)));
     return html + QStringLiteral("</body></html>");
 }

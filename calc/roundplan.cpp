@@ -2,12 +2,15 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr qint64 largestUnits = std::numeric_limits<qint64>::max() / 10;
+// Units finer than this would leave no room to count whole grams.
+constexpr int maxDecimals = 18;
 
 // Ten times as many units, where that still fits.
 bool timesTen(qint64 &units)
@@ -60,89 +63,133 @@ std::optional<qint64> withDecimals(Decimal decimal, int decimals)
     return decimal.units;
 }
 
-RoundPlan::Pass fullRound(const RoundPlan &plan, qint64 number)
+qint64 powerOfTen(int exponent)
 {
-    return {number, QList<qint64>(plan.poorPeople, plan.goldAtHand), plan.goldNeeded - number * plan.perRound};
+    qint64 power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
 }
 
-RoundPlan::Pass shortRound(const RoundPlan &plan)
+// a ÷ b rounded up, for a ≥ 0 and b > 0.
+qint64 ceilDivide(qint64 a, qint64 b)
 {
-    RoundPlan::Pass round{plan.totalRounds, {}, 0};
-    for (qint64 left = plan.lastRound; left > 0; left -= round.handovers.last())
-        round.handovers.append(std::min(left, plan.goldAtHand));
-    return round;
+    return a / b + (a % b > 0 ? 1 : 0);
 }
 
-// Hand-overs in the short last round: whole gold at hand to each poor person in turn
-// until what is owed is given.
-qint64 lastRoundHandovers(const RoundPlan &plan)
+// Units of 10^-decimals rounded up to whole hundredths, still in those units.
+qint64 upToHundredths(qint64 units, int decimals)
 {
-    return (plan.lastRound + plan.goldAtHand - 1) / plan.goldAtHand;
+    const qint64 step = powerOfTen(decimals - 2);
+    return ceilDivide(units, step) * step;
 }
 
-void listRounds(RoundPlan &plan, qint64 listable)
+// The part of a round after its full ones, in hundredths, to the nearest; never 0
+// while something is left, so that the quotient never reads as full rounds alone.
+qint64 quotientHundredths(qint64 rest, qint64 perRound)
 {
-    qint64 handovers = 0;
-    for (qint64 number = 1; number <= plan.totalRounds; ++number) {
-        const bool full = number <= plan.fullRounds;
-        const qint64 inRound = full ? plan.poorPeople : lastRoundHandovers(plan);
-        if (handovers + inRound > listable)
-            return;
-        handovers += inRound;
-        plan.listed.append(full ? fullRound(plan, number) : shortRound(plan));
-    }
+    const qint64 nearest = rest <= std::numeric_limits<qint64>::max() / 400
+                               ? (rest * 200 + perRound) / (2 * perRound)
+                               : qint64(std::floor(double(rest) * 100 / double(perRound) + 0.5));
+    return std::max<qint64>(nearest, 1);
 }
 
-} // namespace
-
-qint64 RoundPlan::unlistedFullRounds() const
+// The plan once the gold owed is in exact units; no gold owed: one full round.
+std::optional<RoundPlan> planFor(std::optional<Decimal> owed, double goldAtHand, double poorPeople)
 {
-    return std::max<qint64>(0, fullRounds - qint64(listed.size()));
-}
-
-qint64 RoundPlan::listedHandovers() const
-{
-    qint64 count = 0;
-    for (const Pass &pass : listed)
-        count += pass.handovers.size();
-    return count;
-}
-
-qint64 RoundPlan::handovers() const
-{
-    // Full rounds × poor people fits: it is at most the units of the gold needed.
-    return fullRounds * poorPeople + (lastRound > 0 ? lastRoundHandovers(*this) : 0);
-}
-
-std::optional<RoundPlan> planRounds(double goldNeeded, double goldAtHand, double poorPeople, qint64 listable)
-{
-    const std::optional<Decimal> needed = toDecimal(goldNeeded);
     const std::optional<Decimal> atHand = toDecimal(goldAtHand);
     const bool wholePoor = std::isfinite(poorPeople) && poorPeople >= 1 && poorPeople == std::floor(poorPeople) &&
                            poorPeople <= double(largestUnits);
-    if (!needed || !atHand || atHand->units == 0 || !wholePoor)
+    if (!atHand || atHand->units == 0 || !wholePoor)
         return std::nullopt;
 
     RoundPlan plan;
-    plan.decimals = std::max(needed->decimals, atHand->decimals);
-    const std::optional<qint64> neededUnits = withDecimals(*needed, plan.decimals);
-    const std::optional<qint64> atHandUnits = withDecimals(*atHand, plan.decimals);
-    if (!neededUnits || !atHandUnits)
+    plan.decimals = std::max({2, atHand->decimals, owed ? owed->decimals : 0});
+    if (plan.decimals > maxDecimals)
         return std::nullopt;
-    plan.goldNeeded = *neededUnits;
+    const std::optional<qint64> atHandUnits = withDecimals(*atHand, plan.decimals);
+    if (!atHandUnits || *atHandUnits > largestUnits)
+        return std::nullopt;
     plan.goldAtHand = *atHandUnits;
     plan.poorPeople = qint64(poorPeople);
     if (plan.goldAtHand > largestUnits / plan.poorPeople)
         return std::nullopt;
     plan.perRound = plan.goldAtHand * plan.poorPeople;
+    const std::optional<qint64> owedUnits = owed ? withDecimals(*owed, plan.decimals) : plan.perRound;
+    if (!owedUnits || *owedUnits > largestUnits)
+        return std::nullopt;
+    plan.goldNeeded = *owedUnits;
     plan.fullRounds = plan.goldNeeded / plan.perRound;
-    plan.lastRound = plan.goldNeeded % plan.perRound;
+    if (plan.fullRounds > std::numeric_limits<qint64>::max() / 100 - 1)
+        return std::nullopt;
+    const qint64 rest = plan.goldNeeded % plan.perRound;
+    plan.lastRound = rest > 0 ? std::min(upToHundredths(rest, plan.decimals), plan.perRound) : 0;
     plan.totalRounds = plan.fullRounds + (plan.lastRound > 0 ? 1 : 0);
-    listRounds(plan, listable);
+    plan.quotient = plan.fullRounds * 100 + (rest > 0 ? quotientHundredths(rest, plan.perRound) : 0);
     return plan;
 }
 
-double unitsToGrams(qint64 units, int decimals)
+} // namespace
+
+RoundPlan::Pass RoundPlan::pass(qint64 number) const
+{
+    if (number <= fullRounds)
+        return {number, poorPeople, 0, upToHundredths(goldNeeded - number * perRound, decimals)};
+    // The last round: whole gold at hand while more than that is left, then the rest.
+    Pass last{number, (lastRound - 1) / goldAtHand, 0, 0};
+    const qint64 left = lastRound - last.wholeHandovers * goldAtHand;
+    const qint64 weighed = upToHundredths(left, decimals);
+    if (weighed >= goldAtHand)
+        ++last.wholeHandovers;
+    else
+        last.restHandover = weighed;
+    return last;
+}
+
+qint64 RoundPlan::handovers() const
+{
+    // Full rounds × poor people fits: it is at most the units of the gold owed.
+    return fullRounds * poorPeople + (lastRound > 0 ? pass(totalRounds).handovers() : 0);
+}
+
+std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double poorPeople)
+{
+    const std::optional<qint64> owed = hundredths(goldOwed, Rounding::Up);
+    if (!owed)
+        return std::nullopt;
+    return planFor(Decimal{*owed, 2}, goldAtHand, poorPeople);
+}
+
+std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople)
+{
+    return planFor(std::nullopt, goldAtHand, poorPeople);
+}
+
+std::optional<qint64> hundredths(double value, Rounding rounding)
+{
+    const std::optional<Decimal> decimal = toDecimal(value);
+    if (!decimal)
+        return std::nullopt;
+    if (decimal->decimals <= 2)
+        return withDecimals(*decimal, 2);
+    // Fifteen digits below 10^-17 are less than half a hundredth.
+    if (decimal->decimals - 2 > 17)
+        return rounding == Rounding::Up && decimal->units > 0 ? 1 : 0;
+    const qint64 step = powerOfTen(decimal->decimals - 2);
+    const qint64 whole = decimal->units / step;
+    const qint64 rest = decimal->units % step;
+    switch (rounding) {
+    case Rounding::Up:
+        return whole + (rest > 0 ? 1 : 0);
+    case Rounding::Nearest:
+        return whole + (rest >= step - rest ? 1 : 0);
+    case Rounding::Down:
+        break;
+    }
+    return whole;
+}
+
+double unitsToNumber(qint64 units, int decimals)
 {
     return double(units) / std::pow(10.0, decimals);
 }

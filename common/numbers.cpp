@@ -101,13 +101,6 @@ double finiteOrThrow(double value)
     return value;
 }
 
-QLocale formattingLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 } // namespace
 
 std::optional<double> leadingNumber(const QString &text)
@@ -174,13 +167,24 @@ double CDbl(const QString &text)
 QString formatNumber(double value)
 {
     finiteOrThrow(value);
-    if (value == 0)
-        value = 0.0; // never "-0"
     // Fifteen digits round the largest doubles up past the largest finite one, and
     // that text could not be read back.
     if (std::fabs(value) > largestWritableNumber)
         value = std::copysign(largestWritableNumber, value);
-    return formattingLocale().toString(value, 'g', 15);
+    return writeNumber(value, QLocale(), Grouping::None);
+}
+
+QString writeNumber(double value, const QLocale &locale, Grouping grouping, int decimals)
+{
+    QLocale writer = locale;
+    writer.setNumberOptions(grouping == Grouping::None ? QLocale::OmitGroupSeparator : QLocale::DefaultNumberOptions);
+    if (value == 0)
+        value = 0.0; // never "-0"
+    QString written = decimals < 0 ? writer.toString(value, 'g', 15) : writer.toString(value, 'f', decimals);
+    // A negative figure that rounds to nothing at this many places is a zero.
+    if (written.startsWith(writer.negativeSign()) && writer.toDouble(written.mid(writer.negativeSign().size())) == 0)
+        written.remove(0, writer.negativeSign().size());
+    return written;
 }
 
 double Round(double value, int decimals)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -38,6 +39,13 @@ inline constexpr double largestWritableNumber = 1.79769313486231e308;
 // or very small values. Throws an overflow CalculationError for a value that is
 // not finite, so a box never shows "inf" or "nan".
 QString formatNumber(double value);
+
+// The one writer of figures for reading, in `locale`: grouped thousands or none, and
+// either up to 15 significant digits without trailing zeros (`decimals` below 0) or
+// exactly `decimals` places. A zero is never written "-0". The value must be finite.
+enum class Grouping { None, Thousands };
+inline constexpr int significantDigits = -1;
+QString writeNumber(double value, const QLocale &locale, Grouping grouping, int decimals = significantDigits);
 
 // Rounds to `decimals` places, a tie going to the even neighbour (0,25 → 0,2;
 // 0,35 → 0,4; 2,5 → 2). The tie is judged on the double scaled by 10^decimals: at one

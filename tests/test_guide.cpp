@@ -108,7 +108,9 @@ void TestGuide::shortTextsAreExact()
 {
     // The devir record quotes the guidance: each quotation stands in one of its texts.
     const QString guidance = QString(howToText() + zakatText() + rightsText()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (const QString &quotation : {Quoted::handover, Quoted::zakatRound, Quoted::rightsRound, Quoted::kefarets})
+    for (const QString &quotation : {Quoted::handoverLead, Quoted::unnamed, Quoted::prayerDebt, Quoted::handoverEnd, Quoted::answer,
+                                     Quoted::whyRounds, Quoted::nextPoor, Quoted::afterRounds, Quoted::zakatRound,
+                                     Quoted::rightsRound, Quoted::kefarets})
         QVERIFY2(guidance.contains(quotation), qPrintable(quotation));
 
     QCOMPARE(zakatText(), QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve sadaka-ı fıtr gibi "

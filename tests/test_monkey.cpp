@@ -185,7 +185,7 @@ void TestMonkey::randomUse()
                                  screenName, box->objectName()));
             box->selectAll();
             box->insert(text); // as a paste would: one edit, whatever the characters
-            m_typed[box] = text;
+            m_typed[box] = text.left(box->maxLength()); // what the box can hold of it
         }
 
         const QString failure = check(ended, messages, messagesChecked);

@@ -5,7 +5,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -61,11 +63,17 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
 
 } // namespace
 
-DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, const CeremonyBook &ceremony, Expiation opener)
+DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, CeremonyBook &ceremony, Expiation opener)
     : QDialog(screen), m_messages(messages), m_ceremony(ceremony), m_opener(opener)
 {
-    setWindowTitle(QStringLiteral("DEVİR ÇİZELGESİ"));
+    setWindowTitle(devirRecordTitle());
     resize(twipsToPixels(QSize(9600, 9000)));
+    // The names come first in the tab order, before the record they fill in.
+    auto *names = new QFormLayout;
+    m_deceased = addNameBox(names, QStringLiteral("Vefat edenin adı"));
+    m_father = addNameBox(names, QStringLiteral("Babasının adı"));
+    m_guardian = addNameBox(names, QStringLiteral("Velî / vekil"));
+    showNames();
     m_view = new QTextBrowser;
     m_view->setObjectName(QStringLiteral("record"));
     m_view->setAccessibleName(QStringLiteral("Devir çizelgesi"));
@@ -86,9 +94,36 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, const Ceremo
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(names);
     layout->addWidget(m_view);
     layout->addLayout(buttons);
     connect(&ceremony, &CeremonyBook::changed, this, &DevirWindow::rewrite);
+}
+
+QLineEdit *DevirWindow::addNameBox(QFormLayout *form, const QString &label)
+{
+    auto *box = new QLineEdit;
+    box->setAccessibleName(label);
+    box->setMaxLength(maxNameLength);
+    form->addRow(label + u':', box);
+    connect(box, &QLineEdit::textEdited, this, &DevirWindow::namesTyped);
+    return box;
+}
+
+void DevirWindow::namesTyped()
+{
+    m_ceremony.setNames({m_deceased->text(), m_father->text(), m_guardian->text()});
+}
+
+void DevirWindow::showNames()
+{
+    const CeremonyNames &kept = m_ceremony.names();
+    const std::pair<QLineEdit *, const QString *> boxes[] = {
+        {m_deceased, &kept.deceased}, {m_father, &kept.father}, {m_guardian, &kept.guardian}};
+    for (const auto &[box, name] : boxes) {
+        if (box->text() != *name)
+            box->setText(*name);
+    }
 }
 
 bool DevirWindow::refused()
@@ -101,13 +136,14 @@ bool DevirWindow::refused()
 
 void DevirWindow::rewrite()
 {
+    showNames();
     if (isVisible())
         writeRecord();
 }
 
 void DevirWindow::writeRecord()
 {
-    const Ceremony ceremony = planCeremony(m_ceremony.state(Expiation::Prayers), m_ceremony.state(Expiation::Fasts));
+    const Ceremony ceremony = m_ceremony.ceremony();
     const std::optional<QString> why = m_ceremony.refusal(m_opener);
     const QString notice = why ? QStringLiteral("Bu çizelge ekrandaki değerlere uymuyor ve yazdırılamaz. ") + *why
                                : QString();

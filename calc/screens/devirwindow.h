@@ -6,19 +6,22 @@
 
 #include <QDialog>
 
+class QFormLayout;
+class QLineEdit;
 class QPagedPaintDevice;
 class QTextBrowser;
 class QTextDocument;
 
 // The devir record of the whole ceremony, in a window over the screen that opened it:
-// read-only, to print or to save as a PDF. It is written again whenever either screen
+// the names its words use, typed above it, and the record itself, read-only, to print
+// or to save as a PDF. It is written again whenever either screen
 // changes, so that it never shows figures the screens no longer show; while the
 // opener's boxes differ from its last calculation, it says so and will not print.
 class DevirWindow : public QDialog
 {
     Q_OBJECT
 public:
-    DevirWindow(QWidget *screen, MessageService &messages, const CeremonyBook &ceremony, Expiation opener);
+    DevirWindow(QWidget *screen, MessageService &messages, CeremonyBook &ceremony, Expiation opener);
 
     void showRecord();
     const QTextDocument &record() const;
@@ -28,15 +31,22 @@ private slots:
     void print();
     void saveAsPdf();
     void rewrite();
+    void namesTyped();
 
 private:
+    QLineEdit *addNameBox(QFormLayout *form, const QString &label);
+    // The name boxes show the names kept, typed in this window or another.
+    void showNames();
     // Says why the record may not be printed or saved now, where it may not.
     bool refused();
     void writeRecord();
 
     MessageService &m_messages;
-    const CeremonyBook &m_ceremony;
+    CeremonyBook &m_ceremony;
     Expiation m_opener;
+    QLineEdit *m_deceased = nullptr;
+    QLineEdit *m_father = nullptr;
+    QLineEdit *m_guardian = nullptr;
     QTextBrowser *m_view = nullptr;
 };
 

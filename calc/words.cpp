@@ -1,0 +1,117 @@
+#include "calc/words.h"
+
+#include "common/numbers.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// Names whose last "l" is soft, so that their suffix is a front one though their last
+// vowel is a back one: Kemal'in, Resul'ün. Matched at the end of the last word, so
+// that Nurcemal and Gülhilal follow Cemal and Hilal; every name ending in "lal" is soft.
+const QStringList softL = {
+    QStringLiteral("lal"),   QStringLiteral("kemal"), QStringLiteral("cemal"), QStringLiteral("nihal"),
+    QStringLiteral("ikbal"), QStringLiteral("meral"), QStringLiteral("neval"), QStringLiteral("visal"),
+    QStringLiteral("vüsal"), QStringLiteral("hayal"), QStringLiteral("resul"), QStringLiteral("rasul"),
+    QStringLiteral("şevval"), QStringLiteral("zülal"), QStringLiteral("emsal"),
+};
+
+// A name's letters without the circumflex, which does not change its harmony here.
+QString plain(QString word)
+{
+    return word.replace(u'â', u'a').replace(u'î', u'i').replace(u'û', u'u');
+}
+
+// The vowel of the suffix: ı, i, u or ü, from the last vowel of the word.
+QChar suffixVowel(const QString &word)
+{
+    const bool soft = std::any_of(softL.cbegin(), softL.cend(), [&](const QString &end) { return word.endsWith(end); });
+    for (qsizetype i = word.size() - 1; i >= 0; --i) {
+        switch (word.at(i).unicode()) {
+        case u'a':
+        case u'ı':
+            return soft ? u'i' : u'ı';
+        case u'o':
+        case u'u':
+            return soft ? u'ü' : u'u';
+        case u'e':
+        case u'i':
+            return u'i';
+        case u'ö':
+        case u'ü':
+            return u'ü';
+        default:
+            break;
+        }
+    }
+    return u'i';
+}
+
+bool endsInVowel(const QString &word)
+{
+    return !word.isEmpty() && QStringLiteral("aeıioöuü").contains(word.back());
+}
+
+QString sexWord(Sex sex)
+{
+    return sex == Sex::Woman ? QStringLiteral("kızı") : QStringLiteral("oğlu");
+}
+
+// "Ahmet kızı Ayşe'nin"; "falan" for a name not typed; the guidance's own formula
+// when neither was.
+QString whose(const CeremonyNames &names, Sex sex)
+{
+    const QString father = names.father.simplified();
+    const QString deceased = names.deceased.simplified();
+    if (father.isEmpty() && deceased.isEmpty())
+        return Quoted::unnamed;
+    return QStringLiteral("%1 %2 %3")
+        .arg(father.isEmpty() ? QStringLiteral("Falan") : father, sexWord(sex),
+             deceased.isEmpty() ? QStringLiteral("falanın") : genitive(deceased));
+}
+
+QString debt(CeremonyPart::Kind part, double years)
+{
+    const QString senelik = writeNumber(years, turkishLocale(), Grouping::Thousands) + QStringLiteral(" senelik ");
+    switch (part) {
+    case CeremonyPart::Kind::Prayers:
+        return senelik + Quoted::prayerDebt;
+    case CeremonyPart::Kind::Fasts:
+        return senelik + QStringLiteral("oruç borcuna");
+    case CeremonyPart::Kind::ZakatSacrificeFitr:
+        return QStringLiteral("üzerinde kalmış olabilecek zekât, kurban ve sadaka-ı fıtr borçlarına");
+    case CeremonyPart::Kind::Rights:
+        return QStringLiteral("üzerinde kalmış olabilecek kul ve hayvan haklarına");
+    }
+    return {};
+}
+
+} // namespace
+
+QLocale turkishLocale()
+{
+    return QLocale(QLocale::Turkish, QLocale::Turkey);
+}
+
+QString genitive(const QString &name)
+{
+    const QString written = name.simplified();
+    if (written.isEmpty())
+        return {};
+    const QLocale locale = turkishLocale();
+    const QString lower = plain(locale.toLower(written));
+    const QString lastWord = lower.section(u' ', -1);
+    const QChar vowel = suffixVowel(lastWord);
+    QString suffix = endsInVowel(lastWord) ? QStringLiteral("n%1n").arg(vowel) : QStringLiteral("%1n").arg(vowel);
+    const bool capitals = written == locale.toUpper(written) && written != locale.toLower(written);
+    if (capitals)
+        suffix = locale.toUpper(suffix);
+    return written + u'\'' + suffix;
+}
+
+QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, double years)
+{
+    return QStringLiteral("%1 %2 %3").arg(whose(names, sex), debt(part, years), Quoted::handoverEnd);
+}

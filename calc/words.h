@@ -1,0 +1,47 @@
+#pragma once
+
+#include "calc/ceremony.h"
+
+#include <QLocale>
+#include <QString>
+
+// The guidance's own words that the record quotes, as "Karvela Nasıl Yapılır?" and the
+// screens of the two closing rounds say them, with their lines joined.
+namespace Quoted {
+inline const QString handoverLead =
+    QStringLiteral("Vefat edenin velisi veya vekili altını fakire verirken şöyle der:");
+// The names in the guidance's formula, for a deceased whose names were not typed.
+inline const QString unnamed = QStringLiteral("Falan oğlu (kızı) falanın");
+inline const QString prayerDebt = QStringLiteral("namaz borcuna");
+inline const QString handoverEnd = QStringLiteral("karşılık bu altını sana iskât olarak verdim.");
+inline const QString answer = QStringLiteral("Fakir de altını alıp \"Kabul ettim, ben de bunu sana hibe ettim.\" "
+                                             "der ve altını geri verir.");
+inline const QString whyRounds = QStringLiteral(
+    "Bu yüzden eldeki altın fakire bağışlanır, fakir de onu kabul edip geri hibe eder. Buna devir denir; altın, "
+    "borç kapanıncaya kadar böylece el değiştirir ve her defasında borcun bir kısmı düşer.");
+inline const QString nextPoor = QStringLiteral("Veli aynı şekilde altını sıradaki fakire verir. Altın her fakirin "
+                                               "elinden böylece geçince bir devir tamamlanmış olur.");
+inline const QString afterRounds = QStringLiteral("Devirler bitince eldeki altın, ailenin ve fakirlerin rızasıyla, "
+                                                  "fakirlere hibe edilir veya vefat edenin yakınlarına bırakılır.");
+inline const QString zakatRound = QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve "
+                                                 "sadaka-ı fıtr gibi hukuka ait hakların iskatı için devir yapılır.");
+inline const QString rightsRound = QStringLiteral("Son olarak ihtiyaten bir devir de, kul ve hayvan hakları için "
+                                                  "yapılır.");
+inline const QString kefarets = QStringLiteral(
+    "Yemin ve oruç kefaretleri için devir yapılmaz: mutlaka fakirlere ayrı ayrı olmak üzere, yemin için 10 fakire "
+    "ve oruç için 60 fakire birer fıtra verilir.");
+} // namespace Quoted
+
+// The record is a Turkish document: its figures, names and dates are written the
+// Turkish way whatever the locale in force.
+QLocale turkishLocale();
+
+// A name in the genitive, after an apostrophe, by Turkish vowel harmony: Ayşe'nin,
+// Mehmet'in, Yusuf'un, Ahmet Ali'nin; Kemal'in and the other names whose last "l" is
+// soft; a name in capitals takes its suffix in capitals (AYŞE'NİN). Blanks around it go.
+QString genitive(const QString &name);
+
+// What the velî says as he hands the gold of `part` over: its debt, with the deceased's
+// names where they were typed ("Ahmet kızı Ayşe'nin 66 senelik namaz borcuna karşılık
+// bu altını sana iskât olarak verdim.").
+QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, double years);
