@@ -99,6 +99,15 @@ bool saveRecord(Screen *screen, const QDir &folder, const char *file)
     auto *window = screen->findChild<DevirWindow *>();
     if (!window)
         return false;
+    const std::pair<QString, QString> names[] = {{QStringLiteral("Vefat edenin adı"), QStringLiteral("Ayşe")},
+                                                 {QStringLiteral("Babasının adı"), QStringLiteral("Ahmet")},
+                                                 {QStringLiteral("Velî / vekil"), QStringLiteral("Mehmet")}};
+    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
+        for (const auto &[label, name] : names) {
+            if (box->accessibleName() == label)
+                box->insert(name); // as typed
+        }
+    }
     settle();
     const QString picture = folder.filePath(QString::fromLatin1(file));
     const bool saved = saveFrame(window->frameGeometry(), picture) &&
@@ -151,14 +160,14 @@ int main(int argc, char **argv)
         // The price warning: "Kadın" with the gold price left empty.
         {ScreenId::Form6, nullptr, {{"Text3", QString()}}, {"Command1"}, QStringLiteral("Buğday"),
          "10-fiyat-uyarisi.png"},
-        // The devir record of the whole ceremony: the example on both screens.
+        // The devir record of the whole ceremony: a woman of 75 on both screens, with her names.
         {ScreenId::Form7, nullptr,
-         {{"Text4", QStringLiteral("1")}, {"Text3", QStringLiteral("400")}, {"Text1", QStringLiteral("71")},
-          {"Text6", QStringLiteral("100")}, {"Text8", QStringLiteral("2")}},
+         {{"Text4", QStringLiteral("11")}, {"Text3", QStringLiteral("4100")}, {"Text1", QStringLiteral("75")},
+          {"Text6", QStringLiteral("30")}, {"Text8", QStringLiteral("3")}},
          {"Command1", "Command6"}},
         {ScreenId::Form6, nullptr,
-         {{"Text8", QStringLiteral("1")}, {"Text3", QStringLiteral("400")}, {"Text1", QStringLiteral("71")},
-          {"Text11", QStringLiteral("100")}, {"Text12", QStringLiteral("2")}},
+         {{"Text8", QStringLiteral("11")}, {"Text3", QStringLiteral("4100")}, {"Text1", QStringLiteral("75")},
+          {"Text11", QStringLiteral("30")}, {"Text12", QStringLiteral("3")}},
          {"Command1", "Command13", "DevirCizelgesi"}, {}, nullptr, "13-devir-cizelgesi.png"},
         // The error report: a gold price in words, named with its box.
         {ScreenId::Form6, nullptr, {{"Text3", QStringLiteral("dörtbin")}}, {"Command2"}, QStringLiteral("Tür"),

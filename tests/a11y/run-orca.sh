@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# What a blind user hears: the prayer screen and its devir record, then the Hijri
+# What a blind user hears: the prayer screen and its devir record with the deceased's
+# name typed above it and read back in the prayers' words, then the Hijri
 # converter from two dates, driven by keyboard alone while Debian's Orca screen reader
 # runs, in a desktop and D-Bus session of its own. No speech engine is needed: Orca's
 # debug log, with its SPEECH OUTPUT lines, is the ear. Every wait is bounded. Exits 77
@@ -62,7 +63,11 @@ session() {
     press Tab Tab                     # the gold per round, the rounds
     press ctrl+p                      # the devir record
     shown "ZELGES"
-    press Down Down Escape            # a line or two of it, then back to the screen
+    press shift+Tab shift+Tab shift+Tab # back to the deceased's name, above the record
+    typed Zeynep
+    press Tab Tab Tab                 # the father's name, the velî's, the record
+    for _ in $(seq 34); do xdotool key Down; sleep 0.3; done # down to the prayers' words
+    press Escape                      # back to the screen
     press Tab space                   # "Ana Menü"
     shown "KARVELA HESAPLAMA PROGRAMI"
     press shift+Tab space             # back from the prayer screen's button to "HİCRİ YAŞ HESABI"
@@ -92,6 +97,7 @@ said_after "Bir devirde namaz borcu için verilecek altının gram miktarı read
 said_after "Yapılacak devir sayısı read only text." "3,1."
 said "DEVİR ÇİZELGESİ dialog."
 grep -q "^Vefat edenin adı:" "$work/speech.txt" || { echo "Orca did not read the devir record line by line"; status=1; }
+grep -q "Falan kızı Zeynep'in" "$work/speech.txt" || { echo "Orca did not read the words with the name"; status=1; }
 said_after "Hicri tarihler read only text." "80,03 hicri yıl: 1 Cemaziyelevvel 1367 – 11 Cemaziyelevvel 1447."
 if [ $status -ne 0 ]; then
     echo "what Orca said:"; cat "$work/speech.txt"

@@ -79,8 +79,8 @@ done
 text=$(pdftotext -layout "$printed" -)
 status=0
 for expected in "DEVİR ÇİZELGESİ" "71 − 9 = 62 sene" "62 sene × 3.800 kg = 235.600 kg buğday" \
-                "235.600 TL ÷ 400 TL = 589 gram altın" "2 tam devir ve 189 gramlık bir son devir (toplam 3 devir)" \
-                "☐ 1. fakir: 100 g ☐ 2. fakir: 89 g" "Sayfa 1 / 2" "Sayfa 2 / 2"; do
+                "235.600 TL ÷ 400 TL/g = 589 g altın" "2 tam devir ve 189 gramlık bir son devir, toplam 3 devir" \
+                "☐ 1. fakir: 100 g ☐ 2. fakir: 89 g" "Sayfa 1 / 3" "Sayfa 3 / 3"; do
     grep -qF -- "$expected" <<<"$text" || { echo "the printed pages do not say: $expected"; status=1; }
 done
 [ $status -eq 0 ] || { echo "what was printed:"; echo "$text"; }
