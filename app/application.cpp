@@ -47,6 +47,10 @@ int runKarvela(int argc, char **argv)
 
     QtMessageService messages;
     ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
-    screens.start();
+    // "karvela FILE", as a double click on an iskât file starts it: the case in place of the
+    // startup notice. Qt's arguments, not argv, which Windows gives in the ANSI code page.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || !screens.openCase(arguments.at(1)))
+        screens.start();
     return QApplication::exec();
 }

@@ -6,5 +6,6 @@ class QApplication;
 // technology sees, and Qt's own texts in Turkish. Each screen carries its own icon.
 void setUpApplication(QApplication &app);
 
-// Runs Karvela: the startup notice first, until "X" on the main menu ends it.
+// Runs Karvela: the startup notice first, or the case of the iskât file named on the
+// command line, until "X" on the main menu ends it.
 int runKarvela(int argc, char **argv);

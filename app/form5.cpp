@@ -1,6 +1,8 @@
 #include "app/form5.h"
 
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -53,6 +55,9 @@ Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
         connect(button, &QPushButton::clicked, this, [this, screen = entry.screen] { open(screen); });
     }
     controls().applyTabOrder();
+    // An iskât file opens from here too: a key, no control of the design's.
+    auto *open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(open, &QShortcut::activated, this, [this] { this->navigator().openCaseFile(); });
 }
 
 void Form5::Command4_Click()

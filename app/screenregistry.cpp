@@ -2,15 +2,18 @@
 
 #include "app/form2.h"
 #include "app/form5.h"
+#include "calc/screens/devirwindow.h"
 #include "calc/screens/form6.h"
 #include "calc/screens/form7.h"
 #include "calc/screens/form8.h"
 #include "common/ui/design.h"
 #include "guide/guidescreens.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace {
 
@@ -102,4 +105,50 @@ void ScreenRegistry::endApplication()
             slot->hide();
     }
     m_endProgram();
+}
+
+bool ScreenRegistry::holdsCase()
+{
+    const auto holds = [this](ScreenId id) {
+        return m_slots[slotOf(id)] && static_cast<ExpiationScreen *>(screen(id))->holdsFigures();
+    };
+    return holds(ScreenId::Form6) || holds(ScreenId::Form7) || m_ceremony.names() != CeremonyNames{};
+}
+
+void ScreenRegistry::openCaseFile()
+{
+    if (holdsCase() && m_messages.show(caseReplacesScreens()) != MessageAnswer::Yes)
+        return;
+    QWidget *over = QApplication::activeWindow();
+    const QString path = QFileDialog::getOpenFileName(
+        over, QStringLiteral("İskât Dosyası Aç"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        iskatFileFilter());
+    // The system's dialog does not always hand the keyboard back (Wine does not).
+    if (over)
+        over->activateWindow();
+    if (!path.isEmpty())
+        openCase(path);
+}
+
+bool ScreenRegistry::openCase(const QString &path)
+{
+    const std::variant<IskatCase, QString> loaded = loadIskatFile(path);
+    if (const auto *why = std::get_if<QString>(&loaded)) {
+        m_messages.show(caseNotOpened(path, *why));
+        return false;
+    }
+    const IskatCase &saved = std::get<IskatCase>(loaded);
+    m_ceremony.setNames(saved.names);
+    static_cast<ExpiationScreen *>(screen(ScreenId::Form7))->openCase(saved.fasts);
+    auto *prayers = static_cast<ExpiationScreen *>(screen(ScreenId::Form6));
+    prayers->openCase(saved.prayers);
+    // In place of the startup notice or the menu, as a menu button would open it.
+    for (const ScreenId id : {ScreenId::Form2, ScreenId::Form5}) {
+        if (m_slots[slotOf(id)])
+            hideScreen(id);
+    }
+    showScreen(ScreenId::Form6);
+    if (!m_ceremony.refusal(Expiation::Prayers))
+        prayers->openRecord();
+    return true;
 }

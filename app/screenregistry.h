@@ -27,6 +27,12 @@ public:
     void showScreen(ScreenId id) override;
     void hideScreen(ScreenId id) override;
     void endApplication() override;
+    void openCaseFile() override;
+
+    // Opens the case in the iskât file at `path`: both expiation screens filled and
+    // calculated as saved, the names, and the record over the prayer screen. A file
+    // that holds no case is named in a box, and nothing changes. True when opened.
+    bool openCase(const QString &path);
 
     // The screen in this slot, created if the slot is empty.
     Screen *screen(ScreenId id);
@@ -35,6 +41,8 @@ private:
     std::unique_ptr<Screen> create(ScreenId id);
     // Where a new screen first appears: centred, or the Hijri converter where designed.
     void place(Screen *screen);
+    // The prayer and fasting screens, or the names, hold something a case would replace.
+    bool holdsCase();
 
     MessageService &m_messages;
     CeremonyBook m_ceremony; // where the prayer and fasting screens stand, for the devir record

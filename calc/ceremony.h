@@ -3,6 +3,7 @@
 #include "calc/expiation.h"
 #include "calc/roundplan.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -29,6 +30,7 @@ struct RecordFigures
         bool operator==(const Rounds &) const = default;
     };
     std::optional<Rounds> rounds = std::nullopt; // none: the rounds were not calculated
+    QDate pricesDay = {}; // the day "Kadın"/"Erkek" used the prices: today, or a saved case's day
 
     bool operator==(const RecordFigures &) const = default;
 };

@@ -11,8 +11,9 @@ std::optional<QString> CeremonyBook::refusal(Expiation opener) const
     return recordRefusal(state(opener), state(other));
 }
 
-void CeremonyBook::update(Expiation expiation, const ScreenState &state)
+void CeremonyBook::update(Expiation expiation, const ScreenState &state, const ScreenCase &saved)
 {
+    (expiation == Expiation::Prayers ? m_savedPrayers : m_savedFasts) = saved;
     ScreenState &kept = expiation == Expiation::Prayers ? m_prayers : m_fasts;
     if (kept == state)
         return;
@@ -31,4 +32,9 @@ void CeremonyBook::setNames(const CeremonyNames &names)
 Ceremony CeremonyBook::ceremony() const
 {
     return planCeremony(m_prayers, m_fasts, m_names);
+}
+
+IskatCase CeremonyBook::savedCase() const
+{
+    return {m_names, m_savedPrayers, m_savedFasts};
 }

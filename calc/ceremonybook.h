@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ceremony.h"
+#include "calc/iskatfile.h"
 
 #include <QObject>
 
@@ -13,8 +14,9 @@ class CeremonyBook : public QObject
     Q_OBJECT
 public:
     const ScreenState &state(Expiation expiation) const;
-    // Emits changed() when the standing differs from the one kept.
-    void update(Expiation expiation, const ScreenState &state);
+    // Emits changed() when the standing differs from the one kept. `saved` is what an
+    // iskât file keeps of the screen as it is now.
+    void update(Expiation expiation, const ScreenState &state, const ScreenCase &saved);
     // Why the record cannot be opened, printed or saved from the screen of `opener`
     // now; nothing when it can.
     std::optional<QString> refusal(Expiation opener) const;
@@ -24,6 +26,8 @@ public:
     void setNames(const CeremonyNames &names);
     // The ceremony as the record shows it now.
     Ceremony ceremony() const;
+    // The case as an iskât file keeps it.
+    IskatCase savedCase() const;
 
 signals:
     void changed();
@@ -31,5 +35,7 @@ signals:
 private:
     ScreenState m_prayers;
     ScreenState m_fasts;
+    ScreenCase m_savedPrayers;
+    ScreenCase m_savedFasts;
     CeremonyNames m_names;
 };

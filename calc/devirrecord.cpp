@@ -416,6 +416,26 @@ QString nothingOwed(const Ceremony &ceremony)
     return html;
 }
 
+// A case saved on an earlier day is calculated with that day's prices: said at the top,
+// on screen and on paper, until each part is calculated with today's.
+QString earlierPrices(const Ceremony &ceremony, QDate today)
+{
+    QStringList days;
+    for (const CeremonyPart &part : ceremony.parts) {
+        const QDate day = part.figures.pricesDay;
+        const QString written = turkishLocale().toString(day, u"d MMMM yyyy");
+        if (part.inRecord() && !part.closesCeremony() && day.isValid() && day != today && !days.contains(written))
+            days.append(written);
+    }
+    if (days.isEmpty())
+        return {};
+    return QStringLiteral("<p><b>%1</b></p>")
+        .arg(QStringLiteral("Fiyatlar %1 tarihlidir; bugünün fiyatlarıyla hesap için yeni fiyatları yazıp \"Kadın\" "
+                            "veya \"Erkek\" düğmesine yeniden basınız.")
+                 .arg(days.join(QStringLiteral(" ve ")))
+                 .toHtmlEscaped());
+}
+
 QString body(const Ceremony &ceremony)
 {
     if (ceremony.nothingOwed)
@@ -448,6 +468,7 @@ QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &not
     QString html = QStringLiteral("<html><body>") + heading(1, devirRecordTitle());
     if (!notice.isEmpty())
         html += QStringLiteral("<p><b>%1</b></p>").arg(notice.toHtmlEscaped());
+    html += earlierPrices(ceremony, date);
     html += paragraph(QStringLiteral("%1 (%2; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)")
                           .arg(recordDate(date), hijriDate(date)));
     html += names(ceremony.names) + body(ceremony);

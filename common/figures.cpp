@@ -59,12 +59,21 @@ double readFigure(const QString &text, Figure figure, Parsing parsing)
     if (text.trimmed().isEmpty())
         throw CalculationError(Fault::Empty);
     const double value = parsing == Parsing::Strict ? parseStrictly(text) : parseLeniently(text);
-    const Rule rule = ruleOf(figure);
-    if (value < 0)
-        throw CalculationError(Fault::Negative);
-    if (rule.aboveZero && value == 0)
-        throw CalculationError(Fault::Zero);
-    if (rule.whole && value != std::floor(value))
-        throw CalculationError(Fault::NotWhole);
+    if (const Fault fault = faultOf(value, figure); fault != Fault::None)
+        throw CalculationError(fault);
     return value;
+}
+
+Fault faultOf(double value, Figure figure)
+{
+    const Rule rule = ruleOf(figure);
+    if (!std::isfinite(value))
+        return Fault::TooLarge;
+    if (value < 0)
+        return Fault::Negative;
+    if (rule.aboveZero && value == 0)
+        return Fault::Zero;
+    if (rule.whole && value != std::floor(value))
+        return Fault::NotWhole;
+    return Fault::None;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/errors.h"
+
 #include <QString>
 
 // The figures the screens read from their boxes, and what each may be. Every screen
@@ -24,3 +26,7 @@ enum class Parsing {
 // wrong: nothing typed, no number, a number beyond a double, or one the figure
 // cannot be (negative, zero where it divides, a fraction of a person).
 double readFigure(const QString &text, Figure figure, Parsing parsing);
+
+// What is wrong with a number as `figure`: Fault::None when its box would take it.
+// (A value that is not finite is too large.)
+Fault faultOf(double value, Figure figure);

@@ -1,6 +1,7 @@
 #include "calc/devirrecord.h"
 #include "calc/expiation.h"
 #include "calc/hijri.h"
+#include "calc/iskatfile.h"
 #include "calc/roundplan.h"
 #include "common/errors.h"
 
@@ -57,6 +58,8 @@ private slots:
     void ceremonyRecords();
     void genitives_data();
     void genitives();
+    void iskatFiles_data();
+    void iskatFiles();
 };
 
 void TestEngine::val_data()
@@ -694,6 +697,69 @@ void TestEngine::genitives()
     QFETCH(QString, name);
     QFETCH(QString, genitive);
     QCOMPARE(::genitive(name), genitive);
+}
+
+// The iskât file read back: a saved case whole, or the reason a file holds none (the
+// start of it). Each row edits the file of a whole case.
+void TestEngine::iskatFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refusal"); // empty: the case itself comes back
+
+    const ScreenCase prayers{.wheatPrice = 11, .goldPrice = 4100.5, .hijriAge = 75.25, .goldAtHand = 30,
+                             .poorPeople = 3, .sex = Sex::Man, .goldCalculated = true, .roundsCounted = true,
+                             .pricesDay = QDate(2026, 12, 9)};
+    const ScreenCase fasts{.wheatPrice = 0, .hijriAge = 75, .goldAtHand = 0.125};
+    const QByteArray whole = writeIskatFile({{QStringLiteral("Ayşe \"Hanım\""), QStringLiteral("Ahmet"), {}}, prayers, fasts});
+    const auto edited = [&](const char *from, const QByteArray &to) { return QByteArray(whole).replace(from, to); };
+    const auto row = [](const char *name, const QByteArray &bytes, const char *refusal) {
+        QTest::newRow(name) << bytes << QString::fromUtf8(refusal);
+    };
+    row("a whole case", whole, "");
+    row("an empty file", "", "dosya bozuk ya da yarım kalmış");
+    row("cut short", whole.left(whole.size() / 2), "dosya bozuk ya da yarım kalmış");
+    row("over 1 MB", QByteArray(maxIskatFileBytes + 1, ' '), "dosya 1 MB'tan büyük");
+    row("another format", edited("karvela-iskat", "karvela-pdf"), "bu bir Karvela iskât dosyası değil");
+    row("an array", "[1, 2]", "dosya bozuk ya da yarım kalmış");
+    row("a newer version", edited("\"version\": 1", "\"version\": 2"), "dosya Karvela'nın daha yeni bir sürümüyle");
+    row("a version in words", edited("\"version\": 1", "\"version\": \"1\""), "dosyanın biçim sürümü eksik");
+    row("no names", edited("\"names\"", "\"adlar\""), "adlar eksik ya da hatalı");
+    row("a price as text", edited("\"wheatPrice\": 11", "\"wheatPrice\": \"11\""),
+        "namaz ekranının buğday fiyatı eksik ya da hatalı");
+    row("a negative price", edited("\"goldPrice\": 4100.5", "\"goldPrice\": -4100.5"),
+        "namaz ekranının altın fiyatı (-4.100,5) kabul edilemez: eksi bir sayı olamaz");
+    row("a fraction of a person", edited("\"poorPeople\": 3", "\"poorPeople\": 2.5"),
+        "namaz ekranının fakir sayısı (2,5) kabul edilemez: tam sayı olmalıdır");
+    row("no gold at hand", edited("\"goldAtHand\": 0.125", "\"goldAtHand\": 0"),
+        "oruç ekranının mevcut altın miktarı (0) kabul edilemez: sıfır olamaz");
+    row("beyond a double", edited("\"hijriAge\": 75", "\"hijriAge\": 1e999"), "dosya bozuk ya da yarım kalmış");
+    row("a sex in English", edited("\"erkek\"", "\"male\""), "namaz ekranının cinsiyeti eksik ya da hatalı");
+    row("calculated without its day", edited("\"2026-12-09\"", "\"dün\""),
+        "namaz ekranının fiyatlarının tarihi eksik ya da hatalı");
+    row("calculated without its price", edited("\"wheatPrice\": 11", "\"wheatPrice\": null"),
+        "namaz ekranının altın hesabının değerleri eksik ya da hatalı");
+    row("counted without its gold", edited("\"goldCalculated\": true", "\"goldCalculated\": false"),
+        "namaz ekranının devir hesabının değerleri eksik ya da hatalı");
+    row("a name over 200 characters", edited("\"Ahmet\"", '"' + QByteArray(201, 'a') + '"'),
+        "babasının adı 200 karakterden uzun");
+}
+
+void TestEngine::iskatFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refusal);
+    const std::variant<IskatCase, QString> read = readIskatFile(bytes);
+    if (refusal.isEmpty()) {
+        if (const auto *why = std::get_if<QString>(&read))
+            QFAIL(qPrintable(*why));
+        QCOMPARE(writeIskatFile(std::get<IskatCase>(read)), bytes); // every figure and name as written
+        QCOMPARE(iskatFileName(u" Ayşe  Yılmaz/Kaya:?"_qs, QDate(2026, 12, 9)),
+                 u"karvela-iskat-Ayşe-Yılmaz-Kaya-2026-12-09.karvela"_qs);
+        QCOMPARE(iskatFileName({}, QDate(2026, 12, 9)), u"karvela-iskat-2026-12-09.karvela"_qs);
+        return;
+    }
+    QVERIFY2(std::holds_alternative<QString>(read), "a case came from a file that holds none");
+    QVERIFY2(std::get<QString>(read).startsWith(refusal), qPrintable(std::get<QString>(read)));
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -158,9 +158,10 @@ void TestMonkey::randomUse()
             if (!screen || !screen->isVisible())
                 continue;
             for (QPushButton *button : screen->findChildren<QPushButton *>()) {
-                // "X" would end the program; printing and saving open the system's own dialogs.
+                // "X" would end the program; printing, saving and opening open the system's own dialogs.
                 const QString name = button->objectName();
-                if (name != u"Command4" && name != u"print" && name != u"savePdf")
+                if (name != u"Command4" && name != u"print" && name != u"savePdf" && name != u"saveCase" &&
+                    name != u"openCase")
                     buttons.append(button);
             }
             for (QLineEdit *box : screen->findChildren<QLineEdit *>()) {

@@ -221,6 +221,20 @@ QList<MessageBoxRequest> everyMessageBox()
     }
     recorder.show(recordNotPrinted());
     recorder.show(recordNotSaved(QStringLiteral("/home/kullanici/Belgeler/karvela-iskat-2026-12-09.pdf")));
+    // The iskât file's boxes, each reason a bad file gives among them.
+    const QString casePath = QStringLiteral("/home/kullanici/Belgeler/karvela-iskat-Ayşe-Yılmaz-2026-12-09.karvela");
+    recorder.show(caseReplacesScreens());
+    recorder.show(caseNotSaved(casePath, *saveIskatFile({}, QStringLiteral("/nonexistent/folder/x.karvela"))));
+    QByteArray valid = writeIskatFile({});
+    const QByteArray badFiles[] = {
+        valid.left(40), "{\"format\": \"başka\"}", QByteArray(valid).replace("\"version\": 1", "\"version\": 2"),
+        QByteArray(valid).replace("\"deceased\": \"\"", "\"deceased\": \"" + QByteArray(201, 'A') + "\""),
+        QByteArray(valid).replace("\"goldPrice\": null", "\"goldPrice\": -4100"),
+        QByteArray(valid).replace("\"poorPeople\": null", "\"poorPeople\": 2.5"),
+        QByteArray(valid).replace("\"goldCalculated\": false", "\"goldCalculated\": true"),
+        QByteArray(valid).replace("\"sex\": \"kadın\"", "\"sex\": 1")};
+    for (const QByteArray &bytes : badFiles)
+        recorder.show(caseNotOpened(casePath, std::get<QString>(readIskatFile(bytes))));
 
     QList<MessageBoxRequest> unique;
     for (const MessageBoxRequest &request : std::as_const(recorder.shown)) {
@@ -327,8 +341,9 @@ void TestReadability::screensShowEveryTextWhole()
     CeremonyBook ceremony;
     ceremony.update(Expiation::Prayers, {Standing::Calculated,
                                          {.wheatPrice = 1, .goldPrice = 400, .hijriAge = 71, .years = 62,
-                                          .goldNeeded = 589, .rounds = RecordFigures::Rounds{100, 2, 2.9}}});
-    DevirWindow record(nullptr, app.messages, ceremony, Expiation::Prayers);
+                                          .goldNeeded = 589, .rounds = RecordFigures::Rounds{100, 2, 2.9}}},
+                      {});
+    DevirWindow record(nullptr, app.messages, app.screens, ceremony, Expiation::Prayers);
     record.showRecord();
     QVERIFY(QTest::qWaitForWindowExposed(&record));
     problems += cutTexts(&record);

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
@@ -63,8 +64,9 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
 
 } // namespace
 
-DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, CeremonyBook &ceremony, Expiation opener)
-    : QDialog(screen), m_messages(messages), m_ceremony(ceremony), m_opener(opener)
+DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &navigator, CeremonyBook &ceremony,
+                         Expiation opener)
+    : QDialog(screen), m_messages(messages), m_navigator(navigator), m_ceremony(ceremony), m_opener(opener)
 {
     setWindowTitle(devirRecordTitle());
     resize(twipsToPixels(QSize(9600, 9000)));
@@ -84,13 +86,21 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, CeremonyBook
     auto *buttons = new QHBoxLayout;
     QPushButton *print = addButton(buttons, QStringLiteral("Yazdır..."));
     QPushButton *save = addButton(buttons, QStringLiteral("PDF Olarak Kaydet..."));
+    QPushButton *saveCase = addButton(buttons, QStringLiteral("İskât Dosyasını Kaydet..."));
+    QPushButton *openCase = addButton(buttons, QStringLiteral("İskât Dosyası Aç..."));
     buttons->addStretch();
     QPushButton *close = addButton(buttons, QStringLiteral("Kapat"));
     print->setObjectName(QStringLiteral("print"));
     save->setObjectName(QStringLiteral("savePdf"));
     close->setObjectName(QStringLiteral("close"));
+    saveCase->setObjectName(QStringLiteral("saveCase"));
+    openCase->setObjectName(QStringLiteral("openCase"));
     connect(print, &QPushButton::clicked, this, &DevirWindow::print);
     connect(save, &QPushButton::clicked, this, &DevirWindow::saveAsPdf);
+    connect(saveCase, &QPushButton::clicked, this, &DevirWindow::saveCase);
+    connect(openCase, &QPushButton::clicked, this, [this] { m_navigator.openCaseFile(); });
+    saveCase->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    openCase->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);
@@ -198,6 +208,56 @@ void DevirWindow::saveAsPdf()
         return;
     if (!writeRecordPdf(record(), heading(), path))
         m_messages.show(recordNotSaved(path));
+}
+
+void DevirWindow::saveCase()
+{
+    if (refused())
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString proposed =
+        QDir(folder).filePath(iskatFileName(m_ceremony.names().deceased, QDate::currentDate()));
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("İskât Dosyasını Kaydet"), proposed,
+                                                iskatFileFilter());
+    activateWindow();
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".karvela"), Qt::CaseInsensitive))
+        path += QStringLiteral(".karvela");
+    saveCaseAs(path);
+}
+
+bool DevirWindow::saveCaseAs(const QString &path)
+{
+    const std::optional<QString> why = saveIskatFile(m_ceremony.savedCase(), path);
+    if (why)
+        m_messages.show(caseNotSaved(path, *why));
+    return !why;
+}
+
+QString iskatFileFilter()
+{
+    return QStringLiteral("Karvela iskât dosyası (*.karvela)");
+}
+
+MessageBoxRequest caseNotSaved(const QString &path, const QString &why)
+{
+    return {.text = QStringLiteral("\"%1\" kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), why),
+            .icon = MessageIcon::Critical};
+}
+
+MessageBoxRequest caseNotOpened(const QString &path, const QString &why)
+{
+    return {.text = QStringLiteral("\"%1\" açılamadı: %2").arg(QDir::toNativeSeparators(path), why),
+            .icon = MessageIcon::Critical};
+}
+
+MessageBoxRequest caseReplacesScreens()
+{
+    return {.text = QStringLiteral("Ekrandaki hesap silinecek. Devam edilsin mi?"),
+            .buttons = MessageButtons::YesNo,
+            .icon = MessageIcon::Exclamation,
+            .secondButtonDefault = true};
 }
 
 MessageBoxRequest recordNotPrinted()

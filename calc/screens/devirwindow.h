@@ -3,6 +3,7 @@
 #include "calc/ceremonybook.h"
 #include "calc/devirrecord.h"
 #include "common/messages.h"
+#include "common/ui/navigator.h"
 
 #include <QDialog>
 
@@ -21,15 +22,20 @@ class DevirWindow : public QDialog
 {
     Q_OBJECT
 public:
-    DevirWindow(QWidget *screen, MessageService &messages, CeremonyBook &ceremony, Expiation opener);
+    DevirWindow(QWidget *screen, MessageService &messages, Navigator &navigator, CeremonyBook &ceremony,
+                Expiation opener);
 
     void showRecord();
+    // Writes the case as an iskât file to `path`, as "İskât Dosyasını Kaydet..." does
+    // with the path its dialog gave, and names the file and why where it fails.
+    bool saveCaseAs(const QString &path);
     const QTextDocument &record() const;
     QString heading() const { return devirRecordTitle(); }
 
 private slots:
     void print();
     void saveAsPdf();
+    void saveCase();
     void rewrite();
     void namesTyped();
 
@@ -42,6 +48,7 @@ private:
     void writeRecord();
 
     MessageService &m_messages;
+    Navigator &m_navigator;
     CeremonyBook &m_ceremony;
     Expiation m_opener;
     QLineEdit *m_deceased = nullptr;
@@ -57,6 +64,13 @@ bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPain
 // The boxes shown when the record could not be printed or saved.
 MessageBoxRequest recordNotPrinted();
 MessageBoxRequest recordNotSaved(const QString &path);
+// The boxes of the iskât file: one that could not be saved or opened, naming it and
+// why; the question before a case replaces what the screens hold.
+MessageBoxRequest caseNotSaved(const QString &path, const QString &why);
+MessageBoxRequest caseNotOpened(const QString &path, const QString &why);
+MessageBoxRequest caseReplacesScreens();
+// The file dialogs' filter for iskât files.
+QString iskatFileFilter();
 
 // Writes the record as a PDF to `path`, whole or not at all: nothing half-written is
 // left under that name. False when it could not be written.

@@ -1,11 +1,17 @@
 #include "calc/screens/expiationscreen.h"
 
+#include "calc/screens/ageconfirmation.h"
 #include "calc/screens/devirwindow.h"
+#include "common/figures.h"
 #include "common/messages.h"
+#include "common/numbers.h"
 
 #include <QKeySequence>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <algorithm>
 
 ExpiationScreen::ExpiationScreen(ScreenId id, Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
     : Screen(id, navigator, messages), m_ceremony(ceremony)
@@ -19,17 +25,27 @@ void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordB
     connect(button, &QPushButton::clicked, this, &ExpiationScreen::openRecord);
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(shortcut, &QShortcut::activated, this, &ExpiationScreen::openRecord);
+    auto *open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(open, &QShortcut::activated, this, [this] { navigator().openCaseFile(); });
     // A change to any of them may leave the figures behind what the boxes show.
     for (QLineEdit *box : {boxes.wheatPrice, boxes.goldPrice, boxes.age, boxes.goldNeeded, boxes.goldAtHand,
                            boxes.poorPeople, boxes.rounds})
         connect(box, &QLineEdit::textChanged, this, &ExpiationScreen::tell);
 }
 
-void ExpiationScreen::settled(const std::optional<RecordFigures> &figures)
+bool ExpiationScreen::pricesConfirmed(QLineEdit &wheatPrice, QLineEdit &goldPrice)
 {
+    return m_openingDay || confirmAgeAndPrices(messages(), wheatPrice, goldPrice);
+}
+
+void ExpiationScreen::settled(RecordFigures figures, bool written)
+{
+    m_sexChosen = figures.sex;
     m_settled.reset();
-    if (figures)
-        m_settled = {settledInputs(), *figures};
+    if (written) {
+        figures.pricesDay = m_openingDay.value_or(QDate::currentDate());
+        m_settled = {settledInputs(), figures};
+    }
     tell();
 }
 
@@ -67,7 +83,84 @@ ScreenState ExpiationScreen::standing() const
 
 void ExpiationScreen::tell()
 {
-    m_ceremony.update(m_boxes.expiation, standing());
+    m_ceremony.update(m_boxes.expiation, standing(), savedCase());
+}
+
+namespace {
+
+// The figure a box holds, where its box would take it in a calculation.
+std::optional<double> typedFigure(const QLineEdit *box, Figure figure)
+{
+    bool read = false;
+    const double value = QLocale().toDouble(box->text().trimmed(), &read);
+    return read && faultOf(value, figure) == Fault::None ? std::optional(value) : std::nullopt;
+}
+
+void showFigure(QLineEdit *box, const std::optional<double> &value)
+{
+    box->setText(value ? formatNumber(*value) : QString());
+}
+
+} // namespace
+
+ScreenCase ExpiationScreen::savedCase() const
+{
+    ScreenCase saved{.wheatPrice = typedFigure(m_boxes.wheatPrice, Figure::WheatPrice),
+                     .goldPrice = typedFigure(m_boxes.goldPrice, Figure::GoldPrice),
+                     .hijriAge = typedFigure(m_boxes.age, Figure::Age),
+                     .goldAtHand = typedFigure(m_boxes.goldAtHand, Figure::GoldAtHand),
+                     .poorPeople = typedFigure(m_boxes.poorPeople, Figure::PoorPeople),
+                     .sex = m_sexChosen};
+    const ScreenState state = standing();
+    if (state.standing != Standing::Calculated)
+        return saved;
+    const RecordFigures &f = state.figures;
+    saved.wheatPrice = f.wheatPrice;
+    saved.goldPrice = f.goldPrice;
+    saved.hijriAge = f.hijriAge;
+    saved.sex = f.sex;
+    saved.goldCalculated = true;
+    saved.pricesDay = f.pricesDay;
+    if (f.rounds) {
+        saved.goldAtHand = f.rounds->goldAtHand;
+        saved.poorPeople = f.rounds->poorPeople;
+        saved.roundsCounted = true;
+    }
+    return saved;
+}
+
+void ExpiationScreen::openCase(const ScreenCase &saved)
+{
+    if (m_window)
+        m_window->close();
+    showFigure(m_boxes.wheatPrice, saved.wheatPrice);
+    showFigure(m_boxes.goldPrice, saved.goldPrice);
+    showFigure(m_boxes.age, saved.hijriAge);
+    showFigure(m_boxes.goldAtHand, saved.goldAtHand);
+    showFigure(m_boxes.poorPeople, saved.poorPeople);
+    for (QLineEdit *result : {m_boxes.years, m_boxes.goldNeeded, m_boxes.perRound, m_boxes.rounds}) {
+        if (result)
+            result->clear();
+    }
+    m_settled.reset();
+    m_counted.reset();
+    m_sexChosen = saved.sex;
+    if (saved.goldCalculated) {
+        m_openingDay = saved.pricesDay;
+        settle(saved.sex);
+        m_openingDay.reset();
+        if (saved.roundsCounted)
+            count();
+    }
+    tell();
+}
+
+bool ExpiationScreen::holdsFigures() const
+{
+    const QLineEdit *boxes[] = {m_boxes.wheatPrice, m_boxes.goldPrice, m_boxes.age,    m_boxes.goldNeeded,
+                                m_boxes.goldAtHand, m_boxes.poorPeople, m_boxes.rounds, m_boxes.years};
+    return std::any_of(std::begin(boxes), std::end(boxes),
+                       [](const QLineEdit *box) { return box && !box->text().isEmpty(); });
 }
 
 void ExpiationScreen::openRecord()
@@ -77,6 +170,6 @@ void ExpiationScreen::openRecord()
         return;
     }
     if (!m_window)
-        m_window = new DevirWindow(this, messages(), m_ceremony, m_boxes.expiation);
+        m_window = new DevirWindow(this, messages(), navigator(), m_ceremony, m_boxes.expiation);
     m_window->showRecord();
 }

@@ -22,6 +22,8 @@ struct RecordBoxes
     QLineEdit *goldAtHand = nullptr;
     QLineEdit *poorPeople = nullptr;
     QLineEdit *rounds = nullptr;
+    QLineEdit *years = nullptr;
+    QLineEdit *perRound = nullptr; // the prayer screen's alone
 };
 
 // The base of the prayer and the fasting screens: their "Devir Çizelgesi" button,
@@ -33,19 +35,37 @@ class ExpiationScreen : public Screen
 public:
     ExpiationScreen(ScreenId id, Navigator &navigator, MessageService &messages, CeremonyBook &ceremony);
 
-protected:
-    // The button, styled as the return button; the boxes the standing is read from.
-    void addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes);
-
-    // What "Kadın"/"Erkek" and "H E S A P L A" computed, when they wrote their
-    // results; nothing when they did not.
-    void settled(const std::optional<RecordFigures> &figures);
-    void counted(const std::optional<RecordFigures::Rounds> &rounds);
-
-private:
     // The "Devir Çizelgesi" button and Ctrl+P: the record of the ceremony, or a box
     // that says which calculation to do first.
     void openRecord();
+    // Fills the boxes from a saved case and calculates what was calculated, as the
+    // buttons would, without asking the age question again: it was answered before
+    // the case was saved.
+    void openCase(const ScreenCase &saved);
+    // Something is typed or calculated in the boxes.
+    bool holdsFigures() const;
+
+protected:
+    // The button, styled as the return button; the boxes the standing is read from.
+    // Ctrl+O opens an iskât file here too.
+    void addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes);
+
+    // "Kadın"/"Erkek" and "H E S A P L A", as the screen works them out.
+    virtual void settle(Sex sex) = 0;
+    virtual void count() = 0;
+    // The age question and the price check that open "Kadın"/"Erkek": true when the
+    // prices are there. A case being opened was confirmed when it was saved.
+    bool pricesConfirmed(QLineEdit &wheatPrice, QLineEdit &goldPrice);
+
+    // What "Kadın"/"Erkek" and "H E S A P L A" computed, and whether they wrote their
+    // results.
+    void settled(RecordFigures figures, bool written);
+    void counted(const std::optional<RecordFigures::Rounds> &rounds);
+
+private:
+    // The screen as an iskât file keeps it: what was calculated, or else the figures
+    // its boxes hold.
+    ScreenCase savedCase() const;
     QStringList settledInputs() const;
     QStringList countedInputs() const;
     ScreenState standing() const;
@@ -65,4 +85,6 @@ private:
     std::optional<Calculated<RecordFigures>> m_settled;
     std::optional<Calculated<RecordFigures::Rounds>> m_counted;
     QPointer<DevirWindow> m_window;
+    Sex m_sexChosen = Sex::Woman;
+    std::optional<QDate> m_openingDay; // the saved prices' day, while a case is opened
 };

@@ -95,7 +95,8 @@ Form6::Form6(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
     // In the free corner left of the title, and next after "Ana Menü" in the tab order.
     addRecordButton({120, 120, 2175, 495}, 19,
                     {.expiation = Expiation::Prayers, .wheatPrice = Text8, .goldPrice = Text3, .age = Text1,
-                     .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12, .rounds = Text14});
+                     .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12, .rounds = Text14,
+                     .years = Text2, .perRound = Text13});
     controls().applyTabOrder();
     controls().placeResultsAfter(Command1, {Text2, Text10});
     controls().placeResultsAfter(Command13, {Text13, Text14});
@@ -120,7 +121,7 @@ void Form6::settle(Sex sex)
 {
     RecordFigures figures{.sex = sex};
     const bool written = guard().calculate({Text2, Text10}, [&](Calculation &calculation) {
-        if (!confirmAgeAndPrices(messages(), *Text8, *Text3))
+        if (!pricesConfirmed(*Text8, *Text3))
             calculation.armRecovery();
 
         // Each step reads its figures back from the boxes as text, not from the double
@@ -142,7 +143,7 @@ void Form6::settle(Sex sex)
         figures.goldNeeded = goldWorth(value, figures.goldPrice);
         calculation.write(Text10, figures.goldNeeded);
     });
-    settled(written ? std::optional(figures) : std::nullopt);
+    settled(figures, written);
 }
 
 void Form6::Command13_Click()

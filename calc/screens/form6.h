@@ -21,7 +21,8 @@ private slots:
 
 private:
     static std::span<const TableControl<Form6>> controlTable();
-    void settle(Sex sex);
+    void settle(Sex sex) override;
+    void count() override { Command13_Click(); }
 
     QLineEdit *Text8 = nullptr;   // wheat price, lira per kg
     QLineEdit *Text3 = nullptr;   // gold price, lira per gram

@@ -92,7 +92,8 @@ Form7::Form7(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
     // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
     addRecordButton({5655, 600, 2175, 495}, 18,
                     {.expiation = Expiation::Fasts, .wheatPrice = Text4, .goldPrice = Text3, .age = Text1,
-                     .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8, .rounds = Text9});
+                     .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8, .rounds = Text9,
+                     .years = Text2});
     controls().applyTabOrder();
     controls().placeResultsAfter(Command1, {Text2, Text5});
     controls().placeResultsAfter(Command6, {Text9});
@@ -117,7 +118,7 @@ void Form7::settle(Sex sex)
 {
     RecordFigures figures{.sex = sex};
     const bool written = guard().calculate({Text2, Text5}, [&](Calculation &calculation) {
-        if (!confirmAgeAndPrices(messages(), *Text4, *Text3))
+        if (!pricesConfirmed(*Text4, *Text3))
             calculation.armRecovery();
 
         figures.hijriAge = calculation.read(Text1, Figure::Age);
@@ -130,7 +131,7 @@ void Form7::settle(Sex sex)
         figures.goldNeeded = fastingGold(figures.years, figures.wheatPrice, figures.goldPrice);
         calculation.write(Text5, figures.goldNeeded);
     });
-    settled(written ? std::optional(figures) : std::nullopt);
+    settled(figures, written);
 }
 
 void Form7::Command6_Click()

@@ -22,7 +22,8 @@ private slots:
 
 private:
     static std::span<const TableControl<Form7>> controlTable();
-    void settle(Sex sex);
+    void settle(Sex sex) override;
+    void count() override { Command6_Click(); }
 
     QLineEdit *Text4 = nullptr;         // wheat price, lira per kg
     QLineEdit *Text3 = nullptr;         // gold price, lira per gram

@@ -33,4 +33,6 @@ public:
     virtual void hideScreen(ScreenId id) = 0;
     // Ends the program at once, without asking and without running any screen's close handling.
     virtual void endApplication() = 0;
+    // Ctrl+O: asks for an iskât file and opens the case it holds in place of the screens' own.
+    virtual void openCaseFile() = 0;
 };

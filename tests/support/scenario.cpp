@@ -1,5 +1,7 @@
 #include "support/scenario.h"
 
+#include "calc/screens/devirwindow.h"
+
 #include <QLineEdit>
 
 namespace {
@@ -38,6 +40,8 @@ QString keyOf(const MessageBoxRequest &request)
         if (request == MessageBoxRequest{.text = text})
             return key;
     }
+    if (request == caseReplacesScreens())
+        return QStringLiteral("caseReplaces");
     // Error reports by the kind their first words name; what they say of the box is
     // for the tests that look at it.
     const QList<std::pair<QString, QString>> reports = {{QStringLiteral("report:TypeMismatch"), QStringLiteral("Tür uyuşmazlığı: ")},

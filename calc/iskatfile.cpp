@@ -1,0 +1,292 @@
+#include "calc/iskatfile.h"
+
+#include "calc/words.h"
+#include "common/figures.h"
+#include "common/numbers.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+const QString formatName = QStringLiteral("karvela-iskat");
+
+// A field's meaning, as a message names it: "namaz ekranının altın fiyatı".
+struct Field
+{
+    const char *key;
+    const char *words;
+};
+
+const Field nameFields[] = {
+    {"deceased", "vefat edenin adı"}, {"father", "babasının adı"}, {"guardian", "velî / vekil adı"}};
+
+struct FigureField
+{
+    Field field;
+    std::optional<double> ScreenCase::*member;
+    Figure figure;
+};
+
+const FigureField figureFields[] = {
+    {{"wheatPrice", "buğday fiyatı"}, &ScreenCase::wheatPrice, Figure::WheatPrice},
+    {{"goldPrice", "altın fiyatı"}, &ScreenCase::goldPrice, Figure::GoldPrice},
+    {{"hijriAge", "vefat edenin yaşı"}, &ScreenCase::hijriAge, Figure::Age},
+    {{"goldAtHand", "mevcut altın miktarı"}, &ScreenCase::goldAtHand, Figure::GoldAtHand},
+    {{"poorPeople", "fakir sayısı"}, &ScreenCase::poorPeople, Figure::PoorPeople},
+};
+
+QString key(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+QJsonValue number(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject screenObject(const ScreenCase &screen)
+{
+    QJsonObject object;
+    for (const FigureField &figure : figureFields)
+        object.insert(key(figure.field.key), number(screen.*figure.member));
+    object.insert(QStringLiteral("sex"), screen.sex == Sex::Woman ? QStringLiteral("kadın") : QStringLiteral("erkek"));
+    object.insert(QStringLiteral("goldCalculated"), screen.goldCalculated);
+    object.insert(QStringLiteral("roundsCounted"), screen.roundsCounted);
+    object.insert(QStringLiteral("pricesDay"), screen.goldCalculated ? QJsonValue(screen.pricesDay.toString(Qt::ISODate))
+                                                                      : QJsonValue(QJsonValue::Null));
+    return object;
+}
+
+// Why a file's content is refused: thrown inside the reader, and only there.
+struct Refusal
+{
+    QString reason;
+};
+
+[[noreturn]] void refuse(const QString &reason)
+{
+    throw Refusal{reason};
+}
+
+[[noreturn]] void missing(const QString &what)
+{
+    refuse(QStringLiteral("%1 eksik ya da hatalı.").arg(what));
+}
+
+QString faultWords(Fault fault)
+{
+    switch (fault) {
+    case Fault::Negative:
+        return QStringLiteral("eksi bir sayı olamaz");
+    case Fault::Zero:
+        return QStringLiteral("sıfır olamaz");
+    case Fault::NotWhole:
+        return QStringLiteral("tam sayı olmalıdır");
+    default:
+        return QStringLiteral("bir sayı değil");
+    }
+}
+
+std::optional<double> readFigureField(const QJsonObject &object, const FigureField &figure, const QString &screen)
+{
+    const QString what = screen + u' ' + QString::fromUtf8(figure.field.words);
+    const QJsonValue value = object.value(key(figure.field.key));
+    if (value.isNull())
+        return std::nullopt;
+    if (!value.isDouble())
+        missing(what);
+    const double read = value.toDouble();
+    if (const Fault fault = faultOf(read, figure.figure); fault != Fault::None) {
+        refuse(QStringLiteral("%1 (%2) kabul edilemez: %3.")
+                   .arg(what, writeNumber(read, turkishLocale(), Grouping::Thousands), faultWords(fault)));
+    }
+    return read;
+}
+
+bool readFlag(const QJsonObject &object, const char *name, const QString &what)
+{
+    const QJsonValue value = object.value(key(name));
+    if (!value.isBool())
+        missing(what);
+    return value.toBool();
+}
+
+ScreenCase readScreen(const QJsonObject &file, const char *name, const QString &screen)
+{
+    const QJsonValue value = file.value(key(name));
+    if (!value.isObject())
+        missing(screen + QStringLiteral(" değerleri"));
+    const QJsonObject object = value.toObject();
+    ScreenCase read;
+    for (const FigureField &figure : figureFields)
+        read.*figure.member = readFigureField(object, figure, screen);
+    const QString sex = object.value(QStringLiteral("sex")).toString();
+    if (sex != u"kadın" && sex != u"erkek")
+        missing(screen + QStringLiteral(" cinsiyeti"));
+    read.sex = sex == u"kadın" ? Sex::Woman : Sex::Man;
+    read.goldCalculated = readFlag(object, "goldCalculated", screen + QStringLiteral(" altın hesabı"));
+    read.roundsCounted = readFlag(object, "roundsCounted", screen + QStringLiteral(" devir hesabı"));
+    if (read.goldCalculated) {
+        read.pricesDay = QDate::fromString(object.value(QStringLiteral("pricesDay")).toString(), Qt::ISODate);
+        if (!read.pricesDay.isValid())
+            missing(screen + QStringLiteral(" fiyatlarının tarihi"));
+        if (!read.wheatPrice || !read.goldPrice || !read.hijriAge)
+            missing(screen + QStringLiteral(" altın hesabının değerleri"));
+    }
+    if (read.roundsCounted && (!read.goldCalculated || !read.goldAtHand || !read.poorPeople))
+        missing(screen + QStringLiteral(" devir hesabının değerleri"));
+    return read;
+}
+
+CeremonyNames readNames(const QJsonObject &file)
+{
+    const QJsonValue value = file.value(QStringLiteral("names"));
+    if (!value.isObject())
+        missing(QStringLiteral("adlar"));
+    const QJsonObject object = value.toObject();
+    QString names[3];
+    for (int i = 0; i < 3; ++i) {
+        const QString what = QString::fromUtf8(nameFields[i].words);
+        const QJsonValue name = object.value(key(nameFields[i].key));
+        if (!name.isString())
+            missing(what);
+        names[i] = name.toString();
+        if (names[i].size() > maxNameLength)
+            refuse(QStringLiteral("%1 %2 karakterden uzun.").arg(what).arg(maxNameLength));
+    }
+    return {names[0], names[1], names[2]};
+}
+
+void checkFormat(const QJsonObject &file)
+{
+    if (file.value(QStringLiteral("format")).toString() != formatName)
+        refuse(QStringLiteral("bu bir Karvela iskât dosyası değil."));
+    const QJsonValue version = file.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
+        missing(QStringLiteral("dosyanın biçim sürümü"));
+    if (version.toDouble() > iskatFileVersion) {
+        refuse(QStringLiteral("dosya Karvela'nın daha yeni bir sürümüyle kaydedilmiş (biçim sürümü %1); bu sürüm "
+                              "ancak %2. sürüme kadarını açar. Lütfen Karvela'yı güncelleyiniz.")
+                   .arg(writeNumber(version.toDouble(), turkishLocale(), Grouping::Thousands))
+                   .arg(iskatFileVersion));
+    }
+}
+
+IskatCase readCase(const QByteArray &bytes)
+{
+    if (bytes.size() > maxIskatFileBytes)
+        refuse(QStringLiteral("dosya 1 MB'tan büyük; bir iskât dosyası bu kadar büyük olmaz."));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        refuse(QStringLiteral("dosya bozuk ya da yarım kalmış; iskât dosyası olarak okunamıyor."));
+    const QJsonObject file = document.object();
+    checkFormat(file);
+    return {readNames(file), readScreen(file, "prayers", QStringLiteral("namaz ekranının")),
+            readScreen(file, "fasts", QStringLiteral("oruç ekranının"))};
+}
+
+} // namespace
+
+QByteArray writeIskatFile(const IskatCase &iskat)
+{
+    QJsonObject names;
+    const QString *written[] = {&iskat.names.deceased, &iskat.names.father, &iskat.names.guardian};
+    for (int i = 0; i < 3; ++i)
+        names.insert(key(nameFields[i].key), *written[i]);
+    QJsonObject file;
+    file.insert(QStringLiteral("format"), formatName);
+    file.insert(QStringLiteral("version"), iskatFileVersion);
+    file.insert(QStringLiteral("program"), QStringLiteral("Karvela %1").arg(QString::fromLatin1(KARVELA_VERSION)));
+    file.insert(QStringLiteral("names"), names);
+    file.insert(QStringLiteral("prayers"), screenObject(iskat.prayers));
+    file.insert(QStringLiteral("fasts"), screenObject(iskat.fasts));
+    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+}
+
+std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes)
+{
+    try {
+        return readCase(bytes);
+    } catch (const Refusal &refusal) {
+        return refusal.reason;
+    }
+}
+
+QString iskatFileName(const QString &deceased, QDate day)
+{
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    QString name;
+    for (const QChar c : deceased.simplified()) {
+        const bool unfit = c.isSpace() || forbidden.contains(c) || c.category() == QChar::Other_Control;
+        if (!unfit)
+            name += c;
+        else if (!name.endsWith(u'-'))
+            name += u'-';
+    }
+    while (name.endsWith(u'-'))
+        name.chop(1);
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    const QString part = name.isEmpty() ? QString() : name + u'-';
+    return QStringLiteral("karvela-iskat-%1%2.karvela").arg(part, day.toString(Qt::ISODate));
+}
+
+namespace {
+
+// Why a file could not be read or written, in Turkish whatever Qt's own words are.
+QString fileTrouble(QFileDevice::FileError error)
+{
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("bu dosyaya ya da klasöre erişim izniniz yok.");
+    case QFileDevice::OpenError:
+        return QStringLiteral("dosya açılamadı; klasörün var olduğunu ve erişilebildiğini kontrol ediniz.");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        return QStringLiteral("dosya yazılamadı; diskte yer olduğunu kontrol ediniz.");
+    case QFileDevice::ReadError:
+        return QStringLiteral("dosya okunamadı.");
+    default:
+        return QStringLiteral("dosyaya erişilemedi.");
+    }
+}
+
+} // namespace
+
+std::optional<QString> saveIskatFile(const IskatCase &iskat, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fileTrouble(file.error());
+    const QByteArray bytes = writeIskatFile(iskat);
+    if (file.write(bytes) != bytes.size()) {
+        const QFileDevice::FileError error = file.error();
+        file.cancelWriting();
+        return fileTrouble(error);
+    }
+    if (!file.commit())
+        return fileTrouble(file.error());
+    return std::nullopt;
+}
+
+std::variant<IskatCase, QString> loadIskatFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QStringLiteral("böyle bir dosya yok.");
+    if (!file.open(QIODevice::ReadOnly))
+        return fileTrouble(file.error());
+    // One byte past the limit tells a file that is too large without reading it all.
+    const QByteArray bytes = file.read(maxIskatFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fileTrouble(file.error());
+    return readIskatFile(bytes);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "calc/ceremony.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+// An iskât file (.karvela): a case saved with its names and the day's prices, to be
+// opened again and calculated as it was. UTF-8 JSON:
+//   {"format": "karvela-iskat", "version": 1, "program": "Karvela 1.0.0",
+//    "names": {"deceased": "Ayşe", "father": "Ahmet", "guardian": "Mehmet"},
+//    "prayers": {"wheatPrice": 11, "goldPrice": 4100, "hijriAge": 75, "sex": "kadın",
+//                "goldAtHand": 30, "poorPeople": 3, "goldCalculated": true,
+//                "roundsCounted": true, "pricesDay": "2026-12-09"},
+//    "fasts": {...}}
+// Figures are numbers, never typed text, so that a file written on a Turkish system
+// reads the same on an English one; a box that held no number is null.
+
+// One expiation screen as saved: its boxes' figures, the sex chosen, and how far it
+// was calculated.
+struct ScreenCase
+{
+    std::optional<double> wheatPrice = std::nullopt;
+    std::optional<double> goldPrice = std::nullopt;
+    std::optional<double> hijriAge = std::nullopt;
+    std::optional<double> goldAtHand = std::nullopt;
+    std::optional<double> poorPeople = std::nullopt;
+    Sex sex = Sex::Woman;
+    bool goldCalculated = false; // "Kadın"/"Erkek" calculated the gold from these figures
+    bool roundsCounted = false;  // "H E S A P L A" counted the rounds from them
+    QDate pricesDay = {};        // the day the prices were used; set when the gold was calculated
+
+    bool operator==(const ScreenCase &) const = default;
+};
+
+struct IskatCase
+{
+    CeremonyNames names = {};
+    ScreenCase prayers = {};
+    ScreenCase fasts = {};
+
+    bool operator==(const IskatCase &) const = default;
+};
+
+inline constexpr int iskatFileVersion = 1;
+// No case comes near this; a larger file is not one.
+inline constexpr qint64 maxIskatFileBytes = 1024 * 1024;
+
+QByteArray writeIskatFile(const IskatCase &iskat);
+
+// The case the bytes of a file hold, or why they hold none, in Turkish words that
+// follow the file's name: "dosyanın biçim sürümü 2; ...". Never a case from bytes that
+// a saved file could not be.
+std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes);
+
+// The name a case is proposed under: karvela-iskat-Ayşe-Yılmaz-2026-12-09.karvela; the
+// deceased's name with Turkish letters kept, blanks and what no file system takes made
+// "-"; no name part without a name.
+QString iskatFileName(const QString &deceased, QDate day);
+
+// Writes the case to `path` whole or not at all: an earlier file of that name stays
+// whole when the save fails. Nothing on success, else why it failed, in Turkish.
+std::optional<QString> saveIskatFile(const IskatCase &iskat, const QString &path);
+// The case in the file at `path`, or why there is none: unreadable, too large, or what
+// readIskatFile finds.
+std::variant<IskatCase, QString> loadIskatFile(const QString &path);
