@@ -18,6 +18,8 @@ SetCompressor /SOLID lzma
 !include "${BUILD}\version.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela"
+; The iskât files' type, registered for the current user.
+!define FILE_CLASS "Karvela.IskatDosyasi"
 
 Name "Karvela"
 OutFile "${OUTDIR}\${SETUP_NAME}"
@@ -64,6 +66,12 @@ Section "Karvela" SectionProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Kaldir.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ; A double click on an iskât file opens it in Karvela: for this user only.
+    WriteRegStr HKCU "Software\Classes\.karvela" "" "${FILE_CLASS}"
+    WriteRegStr HKCU "Software\Classes\${FILE_CLASS}" "" "Karvela iskât dosyası"
+    WriteRegStr HKCU "Software\Classes\${FILE_CLASS}\DefaultIcon" "" "$INSTDIR\karvela.exe,0"
+    WriteRegStr HKCU "Software\Classes\${FILE_CLASS}\shell\open\command" "" '"$INSTDIR\karvela.exe" "%1"'
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section /o "Masaüstü kısayolu" SectionDesktop
@@ -86,4 +94,10 @@ Section "Uninstall"
     Delete "$DESKTOP\Karvela.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     DeleteRegKey HKCU "Software\Karvela"
+    ; The extension is left alone where another program has taken it since.
+    ReadRegStr $0 HKCU "Software\Classes\.karvela" ""
+    StrCmp $0 "${FILE_CLASS}" 0 +2
+        DeleteRegKey HKCU "Software\Classes\.karvela"
+    DeleteRegKey HKCU "Software\Classes\${FILE_CLASS}"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Tries the Windows build under Wine, in its own X server (with openbox) and its own
 # Wine prefix: the in-process test programs built for Windows, then the installer,
+# an iskât file's association and a case opened from a file whose name holds "ş",
 # Karvela started as installed (notice, "Ana Menü", menu, the prayer screen by keyboard,
 # its devir record saved as a PDF and read back, "X", status 0), and the
 # uninstaller, after which nothing of Karvela may be left. Every wait is bounded.
@@ -69,6 +70,11 @@ shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Karvel
 grep -aq "karvela.exe" "$shortcut" 2>/dev/null || fail "the shortcut does not lead to karvela.exe"
 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela' >/dev/null 2>&1 \
     || fail "no entry in Programs and Features"
+# A double click on an iskât file opens it in Karvela: registered for this user alone.
+wine reg query 'HKCU\Software\Classes\.karvela' 2>/dev/null | grep -q "Karvela.IskatDosyasi" \
+    || fail "the setup did not register .karvela for the user"
+wine reg query 'HKCU\Software\Classes\Karvela.IskatDosyasi\shell\open\command' 2>/dev/null | grep -qi "karvela.exe" \
+    || fail "no command opens a .karvela file"
 
 keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.4; done; }
 typed() { xdotool type --delay 80 "$1"; sleep 0.4; }
@@ -109,7 +115,7 @@ save_record() {
         # Written under Wine in the Turkish locale: grouped thousands, a decimal comma.
         local text
         text=$(pdftotext "$pdf" - 2>/dev/null || true)
-        for expected in "235.600 kg buğday" "589 gram altın" "2,9 devir: 2 tam devir ve 189 gramlık bir son devir"; do
+        for expected in "235.600 kg buğday" "589 g altın" "2,95: 2 tam devir ve 189 gramlık bir son devir"; do
             grep -qF "$expected" <<<"$text" || fail "the PDF saved under Wine does not say: $expected"
         done
         rm -f "$pdf"
@@ -129,6 +135,29 @@ wait_window() {
     for _ in $(seq 150); do id=$(find_window "$1"); [ -n "$id" ] && break; sleep 0.2; done
     echo "$id"
 }
+# "karvela.exe FILE", as a double click starts it, with a case whose name holds "ş": the
+# path comes whole through Qt's arguments, the prayer screen and its record open.
+echo "== a case opened from its file"
+case_file="$work/karvela-iskat-Ayşe-Kuş.karvela"
+cat >"$case_file" <<'CASE'
+{"format": "karvela-iskat", "version": 1, "program": "Karvela",
+ "names": {"deceased": "Ayşe", "father": "Ahmet", "guardian": "Mehmet"},
+ "prayers": {"wheatPrice": 11, "goldPrice": 4100, "hijriAge": 75, "sex": "kadın", "goldAtHand": 30,
+             "poorPeople": 3, "goldCalculated": true, "roundsCounted": true, "pricesDay": "2026-12-09"},
+ "fasts": {"wheatPrice": null, "goldPrice": null, "hijriAge": null, "sex": "kadın", "goldAtHand": null,
+           "poorPeople": null, "goldCalculated": false, "roundsCounted": false, "pricesDay": null}}
+CASE
+(cd "$install_dir" && exec wine karvela.exe "$(winepath -w "$case_file")") &
+opened=$!
+if [ -n "$(wait_window "ZELGES")" ] && [ -n "$(find_window "GRAM ALTIN HESABI")" ]; then
+    echo "the case opened, with its record"
+else
+    fail "karvela.exe FILE did not open the case whose name holds ş"
+fi
+timeout 60 wine taskkill /IM karvela.exe /F >/dev/null 2>&1 || true
+for _ in $(seq 100); do kill -0 $opened 2>/dev/null || break; sleep 0.2; done
+kill $opened 2>/dev/null || true
+
 (cd "$install_dir" && exec wine karvela.exe) &
 karvela=$!
 notice=$(wait_window "Yemin ve Oru")
@@ -167,6 +196,8 @@ left=$(find "$drive_c" -iname '*karvela*' 2>/dev/null || true)
 [ -z "$left" ] || fail "left after uninstalling: $left"
 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Karvela' >/dev/null 2>&1 \
     && fail "the Programs and Features entry is still there"
+wine reg query 'HKCU\Software\Classes\.karvela' >/dev/null 2>&1 && fail ".karvela is still registered"
+wine reg query 'HKCU\Software\Classes\Karvela.IskatDosyasi' >/dev/null 2>&1 && fail "the iskât file type is still registered"
 
 [ "$failures" -eq 0 ] && echo "wine: all passed" || echo "wine: $failures failed"
 [ "$failures" -eq 0 ]
