@@ -9,17 +9,16 @@
 double hijriAge(double solarYears);
 
 // The two dates a life is measured between.
+// In this order, the inputs of the calculation that reads them.
 enum class LifeDate { Birth, Death };
 
-// A slip in one of the two dates: what is wrong, and the box it names.
+// A slip in one of the two dates: what is wrong, and which date it is in, as the
+// calculation's input of that number (the birth first).
 class DateSlip : public CalculationError
 {
 public:
-    DateSlip(Fault fault, LifeDate date) : CalculationError(fault), m_date(date) {}
-    LifeDate date() const { return m_date; }
-
-private:
-    LifeDate m_date;
+    DateSlip(Fault fault, LifeDate date) : CalculationError(fault, int(date)) {}
+    LifeDate date() const { return LifeDate(input()); }
 };
 
 // The ages of a life from its two dates, each to two decimals, and the dates themselves.

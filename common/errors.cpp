@@ -139,7 +139,7 @@ QString faultHint(Fault fault, bool computed)
 
 } // namespace
 
-CalculationError::CalculationError(Fault fault) : m_kind(kindOf(fault)), m_fault(fault)
+CalculationError::CalculationError(Fault fault, int input) : m_kind(kindOf(fault)), m_fault(fault), m_input(input)
 {
 }
 

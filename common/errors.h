@@ -38,15 +38,21 @@ class CalculationError : public std::exception
 {
 public:
     explicit CalculationError(ErrorKind kind) : m_kind(kind) {}
-    explicit CalculationError(Fault fault);
+    // `input`: which of the calculation's inputs, counted from 0, the fault lies in,
+    // where the calculation takes its inputs as texts rather than figures.
+    explicit CalculationError(Fault fault, int input = noInput);
+
+    static constexpr int noInput = -1;
 
     ErrorKind kind() const { return m_kind; }
     Fault fault() const { return m_fault; }
+    int input() const { return m_input; }
     const char *what() const noexcept override;
 
 private:
     ErrorKind m_kind;
     Fault m_fault = Fault::None;
+    int m_input = noInput;
 };
 
 // The text of the error report when no box can be named: what went wrong, said to

@@ -65,13 +65,9 @@ void Form8::Command1_Click()
 void Form8::Command2_Click()
 {
     guard().calculate({Text2, Text5}, [this](Calculation &calculation) {
-        AgeFromDates ages;
-        try {
-            ages = ageFromDates(Text3->text(), Text4->text(), QDate::currentDate());
-        } catch (const DateSlip &slip) {
-            calculation.blame(slip.date() == LifeDate::Birth ? Text3 : Text4);
-            throw;
-        }
+        // A slip in a date names its box: the birth, then the death.
+        calculation.takeInputs({Text3, Text4});
+        const AgeFromDates ages = ageFromDates(Text3->text(), Text4->text(), QDate::currentDate());
         calculation.write(Text1, ages.solarAge);
         calculation.write(Text2, ages.hijriAge);
         calculation.writeText(Text5, hijriDatesLine(ages));

@@ -33,6 +33,8 @@ void Calculation::writeText(QLineEdit *box, const QString &text)
 
 QLineEdit *Calculation::boxAtFault(const CalculationError &error) const
 {
+    if (error.input() >= 0 && error.input() < m_inputs.size())
+        return m_inputs.at(error.input());
     if (m_faulty || m_read.isEmpty())
         return m_faulty;
     if (error.kind() != ErrorKind::Overflow)

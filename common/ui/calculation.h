@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <initializer_list>
+
 class CalculationError;
 class QLineEdit;
 
@@ -18,9 +20,9 @@ public:
     // The figure `box` holds, held to the figure's rule (an error names the box).
     double read(QLineEdit *box, Figure figure, Parsing parsing = Parsing::Lenient);
 
-    // Names `box` as the one at fault in the error the run is about to throw, for a
-    // figure read other than through read().
-    void blame(QLineEdit *box) { m_faulty = box; }
+    // The boxes whose texts the run takes as its inputs, in order, where it reads them
+    // other than through read(): an error that names its input names its box.
+    void takeInputs(std::initializer_list<QLineEdit *> boxes) { m_inputs = boxes; }
 
     // Writes a result in the locale's number format (an overflow if it is not finite).
     void write(QLineEdit *box, double value);
@@ -44,4 +46,5 @@ private:
     QList<const QLineEdit *> m_written;
     QList<Reading> m_read;
     QLineEdit *m_faulty = nullptr; // the box whose figure broke its rule
+    QList<QLineEdit *> m_inputs;
 };
