@@ -213,22 +213,32 @@ Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, cons
     return ceremony;
 }
 
-std::optional<QString> recordRefusal(const ScreenState &opener, const ScreenState &other)
+StandingAdvice adviceFor(Standing standing)
 {
-    switch (opener.standing) {
-    case Standing::Calculated:
-        return std::nullopt;
+    const QString settle = QStringLiteral("\"Kadın\" veya \"Erkek\" düğmesine");
+    switch (standing) {
     case Standing::Changed:
-        return QStringLiteral("Fiyatlar ya da yaş son hesaptan sonra değiştirildi. Devir çizelgesi için önce "
-                              "\"Kadın\" veya \"Erkek\" düğmesine yeniden basınız.");
+        return {QStringLiteral("fiyatlar ya da yaş son hesaptan sonra değiştirildi"),
+                settle + QStringLiteral(" yeniden basınız.")};
     case Standing::RoundsChanged:
-        return QStringLiteral("Mevcut altın, fakir sayısı ya da gereken altın devir hesabından sonra değişti. "
-                              "Devir çizelgesi için önce \"H E S A P L A\" düğmesine yeniden basınız.");
+        return {QStringLiteral("mevcut altın, fakir sayısı ya da gereken altın devir hesabından sonra değişti"),
+                QStringLiteral("\"H E S A P L A\" düğmesine yeniden basınız.")};
     case Standing::NotCalculated:
+        return {{}, QStringLiteral("fiyatları ve vefat edenin yaşını yazıp ") + settle + QStringLiteral(" basınız.")};
+    case Standing::Calculated:
         break;
     }
-    if (other.standing == Standing::Calculated)
+    return {};
+}
+
+std::optional<QString> recordRefusal(const ScreenState &opener, const ScreenState &other)
+{
+    if (opener.standing == Standing::Calculated ||
+        (opener.standing == Standing::NotCalculated && other.standing == Standing::Calculated))
         return std::nullopt;
-    return QStringLiteral("Devir çizelgesi için önce fiyatları ve vefat edenin yaşını yazıp \"Kadın\" veya "
-                          "\"Erkek\" düğmesine basınız.");
+    const StandingAdvice advice = adviceFor(opener.standing);
+    const QString first = QStringLiteral("Devir çizelgesi için önce ") + advice.press;
+    if (advice.change.isEmpty())
+        return first;
+    return turkishLocale().toUpper(advice.change.left(1)) + advice.change.mid(1) + QStringLiteral(". ") + first;
 }

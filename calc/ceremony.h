@@ -154,6 +154,17 @@ inline constexpr qint64 maxHandoversInALine = 50;
 // number leaves its part without the steps that follow.
 Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names = {});
 
+// What stands between a screen and the record, in the words both the record and its
+// refusal use: what changed since its last calculation ("fiyatlar ya da yaş son
+// hesaptan sonra değiştirildi") and what to press ("\"Kadın\" veya \"Erkek\" düğmesine
+// yeniden basınız."). For a screen not calculated, what to type and press.
+struct StandingAdvice
+{
+    QString change;
+    QString press;
+};
+StandingAdvice adviceFor(Standing standing);
+
 // Why the record of the ceremony cannot be opened, printed or saved from `opener`
 // now, in words that name what to press; nothing when it can.
 std::optional<QString> recordRefusal(const ScreenState &opener, const ScreenState &other);

@@ -92,23 +92,12 @@ QString screenName(Kind kind)
 // Why a part of the prayers or the fasts is not in the record, and what to do.
 QString missingPart(const CeremonyPart &part)
 {
+    const StandingAdvice advice = adviceFor(part.standing);
     const QString name = partTitle(part.kind);
     const QString screen = screenName(part.kind);
-    switch (part.standing) {
-    case Standing::NotCalculated:
-        return QStringLiteral("%1 hesaplanmadı: %2 ekranında fiyatları ve vefat edenin yaşını yazıp \"Kadın\" veya "
-                              "\"Erkek\" düğmesine basınız.").arg(name, screen);
-    case Standing::Changed:
-        return QStringLiteral("%1 bu çizelgeye alınmadı: %2 ekranında fiyatlar ya da yaş son hesaptan sonra "
-                              "değiştirildi. \"Kadın\" veya \"Erkek\" düğmesine yeniden basınız.").arg(name, screen);
-    case Standing::RoundsChanged:
-        return QStringLiteral("%1 bu çizelgeye alınmadı: %2 ekranında mevcut altın, fakir sayısı ya da gereken altın "
-                              "devir hesabından sonra değişti. \"H E S A P L A\" düğmesine yeniden basınız.")
-            .arg(name, screen);
-    case Standing::Calculated:
-        break;
-    }
-    return {};
+    if (advice.change.isEmpty())
+        return QStringLiteral("%1 hesaplanmadı: %2 ekranında %3").arg(name, screen, advice.press);
+    return QStringLiteral("%1 bu çizelgeye alınmadı: %2 ekranında %3. %4").arg(name, screen, advice.change, advice.press);
 }
 
 // The screen's figure, and where it has more than two decimals, the gold to weigh.

@@ -33,9 +33,22 @@ void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordB
         connect(box, &QLineEdit::textChanged, this, &ExpiationScreen::tell);
 }
 
-bool ExpiationScreen::pricesConfirmed(QLineEdit &wheatPrice, QLineEdit &goldPrice)
+bool ExpiationScreen::pricesConfirmed()
 {
-    return m_openingDay || confirmAgeAndPrices(messages(), wheatPrice, goldPrice);
+    return m_openingDay || confirmAgeAndPrices(messages(), *m_boxes.wheatPrice, *m_boxes.goldPrice);
+}
+
+void ExpiationScreen::settleWith(Sex sex, const GoldSteps &gold)
+{
+    RecordFigures figures{.sex = sex};
+    const bool written = guard().calculate({m_boxes.years, m_boxes.goldNeeded}, [&](Calculation &calculation) {
+        if (!pricesConfirmed())
+            calculation.armRecovery();
+        figures.hijriAge = calculation.read(m_boxes.age, Figure::Age);
+        calculation.write(m_boxes.years, yearsToSettle(figures.hijriAge, sex));
+        gold(calculation, figures);
+    });
+    settled(figures, written);
 }
 
 void ExpiationScreen::settled(RecordFigures figures, bool written)

@@ -3,9 +3,11 @@
 #include "calc/ceremonybook.h"
 #include "common/ui/screen.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class DevirWindow;
@@ -53,16 +55,20 @@ protected:
     // "Kadın"/"Erkek" and "H E S A P L A", as the screen works them out.
     virtual void settle(Sex sex) = 0;
     virtual void count() = 0;
-    // The age question and the price check that open "Kadın"/"Erkek": true when the
-    // prices are there. A case being opened was confirmed when it was saved.
-    bool pricesConfirmed(QLineEdit &wheatPrice, QLineEdit &goldPrice);
 
-    // What "Kadın"/"Erkek" and "H E S A P L A" computed, and whether they wrote their
-    // results.
-    void settled(RecordFigures figures, bool written);
+    // "Kadın"/"Erkek" as both screens begin it: the age question and the price check,
+    // the age read and the years written; then `gold`, the screen's own arithmetic,
+    // fills in the rest of the figures and writes the gold.
+    using GoldSteps = std::function<void(Calculation &, RecordFigures &)>;
+    void settleWith(Sex sex, const GoldSteps &gold);
+    // What "H E S A P L A" computed, when it wrote its results; nothing when it did not.
     void counted(const std::optional<RecordFigures::Rounds> &rounds);
 
 private:
+    // The age question and the price check: true when the prices are there. A case
+    // being opened was confirmed when it was saved.
+    bool pricesConfirmed();
+    void settled(RecordFigures figures, bool written);
     // The screen as an iskât file keeps it: what was calculated, or else the figures
     // its boxes hold.
     ScreenCase savedCase() const;

@@ -119,15 +119,9 @@ void Form6::Command2_Click()
 
 void Form6::settle(Sex sex)
 {
-    RecordFigures figures{.sex = sex};
-    const bool written = guard().calculate({Text2, Text10}, [&](Calculation &calculation) {
-        if (!pricesConfirmed(*Text8, *Text3))
-            calculation.armRecovery();
-
-        // Each step reads its figures back from the boxes as text, not from the double
-        // just computed: the figure the user sees is the figure that is worked with.
-        figures.hijriAge = calculation.read(Text1, Figure::Age);
-        calculation.write(Text2, yearsToSettle(figures.hijriAge, sex));
+    // Each step reads its figures back from the boxes as text, not from the double
+    // just computed: the figure the user sees is the figure that is worked with.
+    settleWith(sex, [&](Calculation &calculation, RecordFigures &figures) {
         // "Kadın" writes Text10 twice: this 432-gram figure is what stays standing when a
         // price cannot be converted below and the recovery is armed.
         if (sex == Sex::Woman)
@@ -143,7 +137,6 @@ void Form6::settle(Sex sex)
         figures.goldNeeded = goldWorth(value, figures.goldPrice);
         calculation.write(Text10, figures.goldNeeded);
     });
-    settled(figures, written);
 }
 
 void Form6::Command13_Click()

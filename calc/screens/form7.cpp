@@ -116,13 +116,7 @@ void Form7::Command2_Click()
 
 void Form7::settle(Sex sex)
 {
-    RecordFigures figures{.sex = sex};
-    const bool written = guard().calculate({Text2, Text5}, [&](Calculation &calculation) {
-        if (!pricesConfirmed(*Text4, *Text3))
-            calculation.armRecovery();
-
-        figures.hijriAge = calculation.read(Text1, Figure::Age);
-        calculation.write(Text2, yearsToSettle(figures.hijriAge, sex));
+    settleWith(sex, [&](Calculation &calculation, RecordFigures &figures) {
         // The years are read back from their box, as written; every figure leniently,
         // so that "12 TL" is a price of 12.
         figures.years = Val(Text2->text());
@@ -131,7 +125,6 @@ void Form7::settle(Sex sex)
         figures.goldNeeded = fastingGold(figures.years, figures.wheatPrice, figures.goldPrice);
         calculation.write(Text5, figures.goldNeeded);
     });
-    settled(figures, written);
 }
 
 void Form7::Command6_Click()
