@@ -1,5 +1,7 @@
 #include "calc/roundplan.h"
 
+#include "common/numbers.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -35,11 +37,11 @@ std::optional<Decimal> toDecimal(double value)
         return std::nullopt;
     if (value == 0)
         return Decimal{};
-    // "d.dddddddddddddde±x": exactly fifteen significant digits.
-    const QString written = QString::number(value, 'e', 14);
+    // "d.dddddddddddddde±x": exactly as many significant digits as a figure is shown with.
+    const QString written = QString::number(value, 'e', shownDigits - 1);
     const qsizetype e = written.indexOf(u'e');
     QString digits = written.left(e).remove(u'.');
-    int power = written.mid(e + 1).toInt() - 14;
+    int power = written.mid(e + 1).toInt() - (shownDigits - 1);
     while (digits.endsWith(u'0')) {
         digits.chop(1);
         ++power;

@@ -180,7 +180,7 @@ QString writeNumber(double value, const QLocale &locale, Grouping grouping, int 
     writer.setNumberOptions(grouping == Grouping::None ? QLocale::OmitGroupSeparator : QLocale::DefaultNumberOptions);
     if (value == 0)
         value = 0.0; // never "-0"
-    QString written = decimals < 0 ? writer.toString(value, 'g', 15) : writer.toString(value, 'f', decimals);
+    QString written = decimals < 0 ? writer.toString(value, 'g', shownDigits) : writer.toString(value, 'f', decimals);
     // A negative figure that rounds to nothing at this many places is a zero.
     if (written.startsWith(writer.negativeSign()) && writer.toDouble(written.mid(writer.negativeSign().size())) == 0)
         written.remove(0, writer.negativeSign().size());

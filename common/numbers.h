@@ -30,6 +30,9 @@ std::optional<double> leadingNumber(const QString &text);
 // for any text that is not a number at all.
 double CDbl(const QString &text);
 
+// How many significant digits a figure is shown with, on a screen and in the record.
+inline constexpr int shownDigits = 15;
+
 // The largest value that 15 significant digits can write and read back; larger
 // doubles are written as this one.
 inline constexpr double largestWritableNumber = 1.79769313486231e308;
