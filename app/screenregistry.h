@@ -34,10 +34,9 @@ public:
     // that holds no case is named in a box, and nothing changes. True when opened.
     bool openCase(const QString &path);
 
+private:
     // The screen in this slot, created if the slot is empty.
     Screen *screen(ScreenId id);
-
-private:
     std::unique_ptr<Screen> create(ScreenId id);
     // Where a new screen first appears: centred, or the Hijri converter where designed.
     void place(Screen *screen);

@@ -324,7 +324,7 @@ void TestReadability::screensShowEveryTextWhole()
     QStringList problems;
     for (ScreenId id : everyScreen()) {
         app.screens.showScreen(id);
-        Screen *screen = app.screens.screen(id);
+        Screen *screen = ScreenTest::window(id);
         QVERIFY(QTest::qWaitForWindowExposed(screen));
         problems += cutTexts(screen);
         app.screens.hideScreen(id);
@@ -386,7 +386,7 @@ void TestReadability::colouredButtonsShowTheirColour()
     int coloured = 0;
     for (ScreenId id : everyScreen()) {
         app.screens.showScreen(id);
-        Screen *screen = app.screens.screen(id);
+        Screen *screen = ScreenTest::window(id);
         QVERIFY(QTest::qWaitForWindowExposed(screen));
         for (QPushButton *button : screen->findChildren<QPushButton *>()) {
             if (!KarvelaStyle::isColoured(button))

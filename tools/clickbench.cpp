@@ -8,6 +8,7 @@
 #include "calc/screens/devirwindow.h"
 #include "common/messages.h"
 #include "common/ui/screen.h"
+#include "tools/shownscreen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,11 +80,10 @@ void calculate(Screen *screen, const QList<std::pair<const char *, const char *>
 // for the fasts 10 more; the record is opened with Ctrl+P, as a user opens it.
 void benchmarkRecord(ScreenRegistry &screens)
 {
-    Screen *fasting = screens.screen(ScreenId::Form7);
+    Screen *fasting = showScreen(screens, ScreenId::Form7);
     calculate(fasting, {{"Text4", "1"}, {"Text3", "32,55"}, {"Text1", "71"}, {"Text6", "1"}, {"Text8", "10"}},
               {"Command1", "Command6"});
-    Screen *prayer = screens.screen(ScreenId::Form6);
-    screens.showScreen(ScreenId::Form6);
+    Screen *prayer = showScreen(screens, ScreenId::Form6);
     calculate(prayer, {{"Text8", "1"}, {"Text3", "235,6"}, {"Text1", "71"}, {"Text11", "1"}, {"Text12", "10"}},
               {"Command1", "Command13"});
 
@@ -102,7 +102,7 @@ void benchmarkRecord(ScreenRegistry &screens)
     }
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("record.pdf"));
-    const double write = medianMilliseconds(5, [&] { writeRecordPdf(window->record(), window->heading(), pdf); });
+    const double write = medianMilliseconds(5, [&] { window->savePdfAs(pdf); });
     std::printf("devir record, 112 rounds x 10 poor: open %.1f ms (goal 100), PDF %.1f ms (goal 1000), %lld bytes\n",
                 open, write, static_cast<long long>(QFileInfo(pdf).size()));
 
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     constexpr int runs = 2001;
     bool allUnderGoal = true;
     for (const Click &click : clicks) {
-        const double median = medianMicroseconds(screens.screen(click.screen), click, runs);
+        const double median = medianMicroseconds(showScreen(screens, click.screen), click, runs);
         allUnderGoal &= median < 1000;
         std::printf("click %-22s median %8.1f µs over %d clicks\n", click.name, median, runs);
     }

@@ -8,6 +8,7 @@
 #include "calc/screens/devirwindow.h"
 #include "common/ui/qtmessageservice.h"
 #include "common/ui/screen.h"
+#include "tools/shownscreen.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -111,8 +112,7 @@ bool saveRecord(Screen *screen, const QDir &folder, const char *file)
     settle();
     const QString picture = folder.filePath(QString::fromLatin1(file));
     const bool saved = saveFrame(window->frameGeometry(), picture) &&
-                       writeRecordPdf(window->record(), window->heading(),
-                                      QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf")));
+                       window->savePdfAs(QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf")));
     window->close();
     return saved;
 }
@@ -178,8 +178,7 @@ int main(int argc, char **argv)
     ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
     bool saved = true;
     for (const Shot &shot : shots) {
-        screens.showScreen(shot.screen);
-        Screen *screen = screens.screen(shot.screen);
+        Screen *screen = showScreen(screens, shot.screen);
         screen->activateWindow();
         fill(screen, shot);
         settle();

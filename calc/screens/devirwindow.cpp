@@ -77,7 +77,6 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     m_guardian = addNameBox(names, QStringLiteral("Velî / vekil"));
     showNames();
     m_view = new QTextBrowser;
-    m_view->setObjectName(QStringLiteral("record"));
     m_view->setAccessibleName(QStringLiteral("Devir çizelgesi"));
     m_view->setOpenLinks(false);
     // A caret that the arrow keys move, so that a screen reader reads the record line by line.
@@ -92,7 +91,6 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     QPushButton *close = addButton(buttons, QStringLiteral("Kapat"));
     print->setObjectName(QStringLiteral("print"));
     save->setObjectName(QStringLiteral("savePdf"));
-    close->setObjectName(QStringLiteral("close"));
     saveCase->setObjectName(QStringLiteral("saveCase"));
     openCase->setObjectName(QStringLiteral("openCase"));
     connect(print, &QPushButton::clicked, this, &DevirWindow::print);
@@ -183,15 +181,29 @@ void DevirWindow::print()
     if (refused())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(heading());
+    printer.setDocName(devirRecordTitle());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Yazdır"));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     activateWindow();
-    if (!accepted)
-        return;
-    if (!paintRecord(record(), heading(), printer))
+    if (accepted)
+        printOn(printer);
+}
+
+bool DevirWindow::printOn(QPagedPaintDevice &device)
+{
+    const bool printed = paintRecord(record(), devirRecordTitle(), device);
+    if (!printed)
         m_messages.show(recordNotPrinted());
+    return printed;
+}
+
+bool DevirWindow::savePdfAs(const QString &path)
+{
+    const bool saved = writeRecordPdf(record(), devirRecordTitle(), path);
+    if (!saved)
+        m_messages.show(recordNotSaved(path));
+    return saved;
 }
 
 void DevirWindow::saveAsPdf()
@@ -204,10 +216,8 @@ void DevirWindow::saveAsPdf()
                                                       QStringLiteral("PDF belgesi (*.pdf)"));
     // The system's dialog does not always hand the keyboard back (Wine does not).
     activateWindow();
-    if (path.isEmpty())
-        return;
-    if (!writeRecordPdf(record(), heading(), path))
-        m_messages.show(recordNotSaved(path));
+    if (!path.isEmpty())
+        savePdfAs(path);
 }
 
 void DevirWindow::saveCase()

@@ -29,8 +29,10 @@ public:
     // Writes the case as an iskât file to `path`, as "İskât Dosyasını Kaydet..." does
     // with the path its dialog gave, and names the file and why where it fails.
     bool saveCaseAs(const QString &path);
-    const QTextDocument &record() const;
-    QString heading() const { return devirRecordTitle(); }
+    // What "Yazdır..." and "PDF Olarak Kaydet..." do once their dialogs gave a printer
+    // or a path: the record laid out on its pages; a box says so where it fails.
+    bool printOn(QPagedPaintDevice &device);
+    bool savePdfAs(const QString &path);
 
 private slots:
     void print();
@@ -46,6 +48,7 @@ private:
     // Says why the record may not be printed or saved now, where it may not.
     bool refused();
     void writeRecord();
+    const QTextDocument &record() const;
 
     MessageService &m_messages;
     Navigator &m_navigator;

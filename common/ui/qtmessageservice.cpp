@@ -59,7 +59,6 @@ MessageAnswer QtMessageService::show(const MessageBoxRequest &request)
 
     if (request.buttons == MessageButtons::Ok) {
         QPushButton *ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
-        ok->setObjectName(QStringLiteral("okButton"));
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
@@ -69,8 +68,6 @@ MessageAnswer QtMessageService::show(const MessageBoxRequest &request)
     // The texts are set here so that they are Turkish even without Qt's translation.
     QPushButton *yes = box.addButton(QStringLiteral("Evet"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Hayır"), QMessageBox::NoRole);
-    yes->setObjectName(QStringLiteral("yesButton"));
-    no->setObjectName(QStringLiteral("noButton"));
     // Esc answers as the default button would.
     QPushButton *defaultButton = request.secondButtonDefault ? no : yes;
     box.setDefaultButton(defaultButton);

@@ -21,9 +21,6 @@ public:
 
     ScreenId id() const { return m_id; }
 
-    // The return button "Ana Menü": hides this screen and shows the main menu.
-    void Command39_Click();
-
 protected:
     enum class WindowIcon { Application, Screen, None };
     enum class WindowButtons { CloseOnly, MinimiseAndClose };
@@ -54,6 +51,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The return button "Ana Menü": hides this screen and shows the main menu.
+    void Command39_Click();
+
     ScreenId m_id;
     Navigator &m_navigator;
     MessageService &m_messages;

@@ -36,7 +36,7 @@ void TestPrint::printsTheRecord()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(queue);
     QVERIFY(printer.isValid());
-    QVERIFY(paintRecord(window->record(), window->heading(), printer));
+    QVERIFY(window->printOn(printer));
 }
 
 QTEST_MAIN(TestPrint)

@@ -19,16 +19,47 @@ Screen *ScreenTest::window(ScreenId id)
     return nullptr;
 }
 
+namespace {
+
+// The menu's button that opens each screen.
+const char *menuButton(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form8:
+        return "Commandl";
+    case ScreenId::Form6:
+        return "Command2";
+    case ScreenId::Form7:
+        return "Command3";
+    case ScreenId::Form1:
+        return "Command90";
+    case ScreenId::Form3:
+        return "Command7";
+    case ScreenId::Form4:
+        return "Command8";
+    case ScreenId::Form2:
+    case ScreenId::Form5:
+        break;
+    }
+    qFatal("the menu opens no %s", qPrintable(designerName(id)));
+}
+
+} // namespace
+
 Screen *ScreenTest::open(ScreenId id)
 {
-    Screen *notice = window(ScreenId::Form2);
-    if (notice->isVisible())
-        notice->Command39_Click(); // the way to the main menu
-    if (id != ScreenId::Form5) {
-        screens.showScreen(id);
-        screens.hideScreen(ScreenId::Form5);
+    // As a user goes: "Ana Menü" on what is shown, then the menu's button.
+    const Screen *menu = window(ScreenId::Form5);
+    if (!menu || !menu->isVisible()) {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *shown = qobject_cast<Screen *>(top);
+            if (shown && shown->isVisible() && shown->id() != ScreenId::Form5)
+                click(control<QPushButton>(shown, "Command39"));
+        }
     }
-    return screens.screen(id);
+    if (id != ScreenId::Form5)
+        click(control<QPushButton>(window(ScreenId::Form5), menuButton(id)));
+    return window(id);
 }
 
 void ScreenTest::type(QLineEdit *box, const QString &text)

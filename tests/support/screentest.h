@@ -21,8 +21,8 @@ public:
     bool ended = false; // the program was ended, through "X" or the menu's frame
     ScreenRegistry screens{messages, [this] { ended = true; }};
 
-    // Leaves the startup notice for the main menu, opens a screen from there as the
-    // menu would, and returns it.
+    // Goes to the main menu through "Ana Menü" of what is shown, opens a screen with
+    // the menu's button, and returns it.
     Screen *open(ScreenId id);
 
     // The screen's window, found by its name among the top-level windows, as a user
