@@ -9,4 +9,7 @@ class Form2 : public Screen
     Q_OBJECT
 public:
     Form2(Navigator &navigator, MessageService &messages);
+
+private:
+    static std::span<const TableControl<Form2>> controlTable();
 };

@@ -6,58 +6,55 @@
 
 namespace {
 
+using Kind = ControlKind;
+
 constexpr DesignedFont large = Fonts::sansSerif(12, true);
 constexpr DesignedFont medium = Fonts::sansSerif(9.75, true);
 
-// The buttons that open a screen, and the screen each opens. ("Commandl" is a control
-// array of one element; its index says nothing and is not passed on.)
-struct MenuEntry
-{
-    DesignedControl button;
-    ScreenId screen;
-};
-
-const MenuEntry menu[] = {
-    {{.name = "Commandl", .text = u"HİCRİ YAŞ HESABI", .twips = {480, 960, 2535, 855}, .font = medium,
-      .background = 0x0080FFFF, .tab = 7},
-     ScreenId::Form8},
-    {{.name = "Command2", .text = u"NAMAZ İSKATI", .twips = {4200, 960, 2535, 855}, .font = medium,
-      .background = 0x0080C0FF, .tab = 0},
-     ScreenId::Form6},
-    {{.name = "Command3", .text = u"ORUÇ İSKATI", .twips = {2280, 2040, 2535, 855}, .font = medium,
-      .background = 0x008080FF, .tab = 1},
-     ScreenId::Form7},
-    {{.name = "Command90", .text = u"Karvela Nasıl Yapılır?", .twips = {480, 3240, 6255, 615}, .font = large,
-      .background = 0x00FFE7AC, .tab = 2},
-     ScreenId::Form1},
-    {{.name = "Command7", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı", .twips = {480, 3960, 6255, 615},
-      .font = large, .background = 0x00FF8080, .tab = 3},
-     ScreenId::Form3},
-    {{.name = "Command8", .text = u"Kul ve Hayvan Hakları İskatı", .twips = {480, 4680, 6255, 615}, .font = large,
-      .background = 0x00FFC0FF, .tab = 4},
-     ScreenId::Form4},
-};
-
 } // namespace
+
+// The menu as designed. ("Commandl" is a control array of one element; its index says
+// nothing and is not passed on.)
+std::span<const TableControl<Form5>> Form5::controlTable()
+{
+    static const TableControl<Form5> table[] = {
+        {Kind::Button, {.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
+                        .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"}, &Form5::Command4},
+        {Kind::Label, {.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},
+                       .font = Fonts::sansSerif(18, true), .tab = 5, .align = Qt::AlignHCenter}},
+        {Kind::Button, {.name = "Commandl", .text = u"HİCRİ YAŞ HESABI", .twips = {480, 960, 2535, 855}, .font = medium,
+                        .background = 0x0080FFFF, .tab = 7}, &Form5::Commandl},
+        {Kind::Button, {.name = "Command2", .text = u"NAMAZ İSKATI", .twips = {4200, 960, 2535, 855}, .font = medium,
+                        .background = 0x0080C0FF, .tab = 0}, &Form5::Command2},
+        {Kind::Button, {.name = "Command3", .text = u"ORUÇ İSKATI", .twips = {2280, 2040, 2535, 855}, .font = medium,
+                        .background = 0x008080FF, .tab = 1}, &Form5::Command3},
+        {Kind::Button, {.name = "Command90", .text = u"Karvela Nasıl Yapılır?", .twips = {480, 3240, 6255, 615},
+                        .font = large, .background = 0x00FFE7AC, .tab = 2}, &Form5::Command90},
+        {Kind::Button, {.name = "Command7", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı",
+                        .twips = {480, 3960, 6255, 615}, .font = large, .background = 0x00FF8080, .tab = 3},
+         &Form5::Command7},
+        {Kind::Button, {.name = "Command8", .text = u"Kul ve Hayvan Hakları İskatı", .twips = {480, 4680, 6255, 615},
+                        .font = large, .background = 0x00FFC0FF, .tab = 4}, &Form5::Command8},
+    };
+    return table;
+}
 
 Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form5, navigator, messages)
 {
     setupWindow(u"KARVELA HESAPLAMA PROGRAMI", {7230, 5580}, 0x00F4B735, WindowIcon::Application,
                 WindowButtons::MinimiseAndClose);
+    buildControls(*this, controlTable());
 
-    QPushButton *Command4 = controls().addButton({.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
-                                       .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"});
     connect(Command4, &QPushButton::clicked, this, &Form5::Command4_Click);
-    controls().addLabel({.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},
-              .font = Fonts::sansSerif(18, true), .tab = 5, .align = Qt::AlignHCenter});
-    for (const MenuEntry &entry : menu) {
-        QPushButton *button = controls().addButton(entry.button);
-        connect(button, &QPushButton::clicked, this, [this, screen = entry.screen] { open(screen); });
-    }
-    controls().applyTabOrder();
+    // The buttons that open a screen, and the screen each opens.
+    const std::pair<QPushButton *, ScreenId> opens[] = {
+        {Commandl, ScreenId::Form8}, {Command2, ScreenId::Form6}, {Command3, ScreenId::Form7},
+        {Command90, ScreenId::Form1}, {Command7, ScreenId::Form3}, {Command8, ScreenId::Form4}};
+    for (const auto &[button, screen] : opens)
+        connect(button, &QPushButton::clicked, this, [this, screen] { open(screen); });
     // An iskât file opens from here too: a key, no control of the design's.
-    auto *open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(open, &QShortcut::activated, this, [this] { this->navigator().openCaseFile(); });
+    auto *openCase = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(openCase, &QShortcut::activated, this, [this] { this->navigator().openCaseFile(); });
 }
 
 void Form5::Command4_Click()

@@ -2,6 +2,8 @@
 
 #include "common/ui/screen.h"
 
+class QPushButton;
+
 // The main menu: opens every other screen and ends the program.
 class Form5 : public Screen
 {
@@ -17,6 +19,15 @@ private slots:
     void Command4_Click(); // "X": ends the program
 
 private:
+    static std::span<const TableControl<Form5>> controlTable();
     // What each of the menu's other buttons does: shows its screen and hides the menu.
     void open(ScreenId id);
+
+    QPushButton *Command4 = nullptr;  // "X"
+    QPushButton *Commandl = nullptr;  // "HİCRİ YAŞ HESABI"
+    QPushButton *Command2 = nullptr;  // "NAMAZ İSKATI"
+    QPushButton *Command3 = nullptr;  // "ORUÇ İSKATI"
+    QPushButton *Command90 = nullptr; // "Karvela Nasıl Yapılır?"
+    QPushButton *Command7 = nullptr;  // "Zekât, Kurban ve Sadaka-ı Fıtr İskatı"
+    QPushButton *Command8 = nullptr;  // "Kul ve Hayvan Hakları İskatı"
 };

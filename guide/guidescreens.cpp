@@ -7,43 +7,68 @@
 
 namespace {
 
+using Kind = ControlKind;
+
 constexpr quint32 guidanceBackground = 0x00C1A47B;
 
 } // namespace
 
+std::span<const TableControl<Form1>> Form1::controlTable()
+{
+    static const TableControl<Form1> table[] = {
+        {Kind::TextArea, {.name = "Text1", .twips = {120, 120, 9375, 7335}, .font = Fonts::sansSerif(12),
+                          .background = 0x00FFE7AC, .tab = 0, .accessibleName = u"Karvela Nasıl Yapılır?"},
+         &Form1::Text1},
+        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {8040, 7680, 1455, 495}, .tab = 1}},
+    };
+    return table;
+}
+
 Form1::Form1(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form1, navigator, messages)
 {
     setupWindow(u"Karvela Nasıl Yapılır?", {9570, 8220}, 0x0066EEEE, WindowIcon::Screen);
-    Text1 = controls().addTextArea({.name = "Text1", .twips = {120, 120, 9375, 7335}, .font = Fonts::sansSerif(12),
-                         .background = 0x00FFE7AC, .tab = 0, .accessibleName = u"Karvela Nasıl Yapılır?"});
+    buildControls(*this, controlTable());
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(asBoxText(howToText()));
-    addReturnButton({8040, 7680, 1455, 495}, 1);
-    controls().applyTabOrder();
+}
+
+std::span<const TableControl<Form3>> Form3::controlTable()
+{
+    static const TableControl<Form3> table[] = {
+        {Kind::Label, {.name = "Label6", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı", .twips = {0, 120, 5535, 375},
+                       .font = Fonts::sansSerif(12, true), .tab = 0, .align = Qt::AlignHCenter}},
+        {Kind::TextArea, {.name = "Text1", .twips = {240, 600, 5055, 1695}, .font = Fonts::sansSerif(13.5),
+                          .background = guidanceBackground, .tab = 1,
+                          .accessibleName = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı"},
+         &Form3::Text1},
+        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {4080, 2520, 1455, 495}, .tab = 2}},
+    };
+    return table;
 }
 
 Form3::Form3(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form3, navigator, messages)
 {
     setupWindow(u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı", {5535, 3075}, guidanceBackground, WindowIcon::Screen);
-    controls().addLabel({.name = "Label6", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı", .twips = {0, 120, 5535, 375},
-              .font = Fonts::sansSerif(12, true), .tab = 0, .align = Qt::AlignHCenter});
-    Text1 = controls().addTextArea({.name = "Text1", .twips = {240, 600, 5055, 1695}, .font = Fonts::sansSerif(13.5),
-                         .background = guidanceBackground, .tab = 1,
-                         .accessibleName = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı"});
+    buildControls(*this, controlTable());
     Text1->setPlainText(asBoxText(zakatText()));
-    addReturnButton({4080, 2520, 1455, 495}, 2);
-    controls().applyTabOrder();
+}
+
+std::span<const TableControl<Form4>> Form4::controlTable()
+{
+    static const TableControl<Form4> table[] = {
+        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {3960, 120, 1455, 375}, .tab = 2}},
+        {Kind::Label, {.name = "Label1", .text = u"KUL VE HAYVAN HAKLARI İSKATI", .twips = {120, 480, 5175, 495},
+                       .font = Fonts::sansSerif(13.5), .tab = 1, .align = Qt::AlignHCenter}},
+        {Kind::TextArea, {.name = "Text1", .twips = {240, 960, 4815, 1215}, .font = Fonts::sansSerif(13.5),
+                          .background = guidanceBackground, .tab = 0, .accessibleName = u"KUL VE HAYVAN HAKLARI İSKATI"},
+         &Form4::Text1},
+    };
+    return table;
 }
 
 Form4::Form4(Navigator &navigator, MessageService &messages) : Screen(ScreenId::Form4, navigator, messages)
 {
     setupWindow(u"KUL VE HAYVAN HAKLARI", {5400, 2865}, guidanceBackground, WindowIcon::Screen);
-    addReturnButton({3960, 120, 1455, 375}, 2);
-    controls().addLabel({.name = "Label1", .text = u"KUL VE HAYVAN HAKLARI İSKATI", .twips = {120, 480, 5175, 495},
-              .font = Fonts::sansSerif(13.5), .tab = 1, .align = Qt::AlignHCenter});
-    Text1 = controls().addTextArea({.name = "Text1", .twips = {240, 960, 4815, 1215}, .font = Fonts::sansSerif(13.5),
-                         .background = guidanceBackground, .tab = 0,
-                         .accessibleName = u"KUL VE HAYVAN HAKLARI İSKATI"});
+    buildControls(*this, controlTable());
     Text1->setPlainText(asBoxText(rightsText()));
-    controls().applyTabOrder();
 }

@@ -15,6 +15,7 @@ public:
     Form1(Navigator &navigator, MessageService &messages);
 
 private:
+    static std::span<const TableControl<Form1>> controlTable();
     QPlainTextEdit *Text1 = nullptr; // how Karvela is done, in questions and answers
 };
 
@@ -25,6 +26,7 @@ public:
     Form3(Navigator &navigator, MessageService &messages);
 
 private:
+    static std::span<const TableControl<Form3>> controlTable();
     QPlainTextEdit *Text1 = nullptr; // zakat, sacrifice and fitr
 };
 
@@ -35,5 +37,6 @@ public:
     Form4(Navigator &navigator, MessageService &messages);
 
 private:
+    static std::span<const TableControl<Form4>> controlTable();
     QPlainTextEdit *Text1 = nullptr; // the rights of people and animals
 };

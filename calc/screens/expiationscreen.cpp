@@ -18,11 +18,10 @@ ExpiationScreen::ExpiationScreen(ScreenId id, Navigator &navigator, MessageServi
 {
 }
 
-void ExpiationScreen::addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes)
+void ExpiationScreen::connectRecord(const RecordBoxes &boxes)
 {
     m_boxes = boxes;
-    QPushButton *button = controls().addReturnStyledButton("DevirCizelgesi", u"Devir Çizelgesi", twips, tab);
-    connect(button, &QPushButton::clicked, this, &ExpiationScreen::openRecord);
+    connect(DevirCizelgesi, &QPushButton::clicked, this, &ExpiationScreen::openRecord);
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(shortcut, &QShortcut::activated, this, &ExpiationScreen::openRecord);
     auto *open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);

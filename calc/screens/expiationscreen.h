@@ -48,9 +48,11 @@ public:
     bool holdsFigures() const;
 
 protected:
-    // The button, styled as the return button; the boxes the standing is read from.
-    // Ctrl+O opens an iskât file here too.
-    void addRecordButton(const QRect &twips, int tab, const RecordBoxes &boxes);
+    // The "Devir Çizelgesi" button, which the screen's table made, and Ctrl+P open the
+    // record; `boxes` are those the standing is read from. Ctrl+O opens an iskât file.
+    void connectRecord(const RecordBoxes &boxes);
+
+    QPushButton *DevirCizelgesi = nullptr; // styled as the return button
 
     // "Kadın"/"Erkek" and "H E S A P L A", as the screen works them out.
     virtual void settle(Sex sex) = 0;

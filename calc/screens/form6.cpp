@@ -24,6 +24,8 @@ constexpr DesignedFont priceFont = Fonts::sansSerif(9.75, true);
 std::span<const TableControl<Form6>> Form6::controlTable()
 {
     static const TableControl<Form6> table[] = {
+        {Kind::EdgeLines, {.name = "Line", .pixels = 10}},
+        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6840, 120, 1455, 495}, .tab = 19}},
         {Kind::Label, {.name = "Label3(3)", .text = u"NAMAZ İSKATI", .twips = {240, 240, 8415, 495}, .font = titleFont,
                        .align = Qt::AlignHCenter}},
         {Kind::Bar, {.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black}},
@@ -77,6 +79,11 @@ std::span<const TableControl<Form6>> Form6::controlTable()
         {Kind::Result, {.name = "Text14", .twips = {3360, 6360, 4815, 495}, .font = Fonts::sansSerif(13.5, true),
                         .background = resultGrey, .align = Qt::AlignHCenter, .accessibleName = u"Yapılacak devir sayısı"},
                          &Form6::Text14},
+        {Kind::Symbol, {.name = "Label3(2)", .twips = {240, 2640, 375, 375}, .font = Fonts::sansSerif(20.25, true),
+                        .foreground = blue, .accessibleName = u"Not işareti"}, {}, &Symbols::pointer},
+        // In the free corner left of the title, and next after "Ana Menü" in the tab order.
+        {Kind::ReturnButton, {.name = "DevirCizelgesi", .text = u"Devir Çizelgesi", .twips = {120, 120, 2175, 495},
+                              .tab = 19}, &Form6::DevirCizelgesi},
     };
     return table;
 }
@@ -85,19 +92,10 @@ Form6::Form6(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
     : ExpiationScreen(ScreenId::Form6, navigator, messages, ceremony)
 {
     setupWindow(u"NAMAZ İSKATI - GRAM ALTIN HESABI", {8430, 7140}, background, WindowIcon::Screen);
-    addEdgeLines(10);
-    addReturnButton({6840, 120, 1455, 495}, 19);
-    controls().addControls<Form6>(*this, controlTable());
-    // The pointing symbol's face is found at run time.
-    controls().addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {240, 2640, 375, 375},
-                         .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = blue, .accessibleName = u"Not işareti"});
-
-    // In the free corner left of the title, and next after "Ana Menü" in the tab order.
-    addRecordButton({120, 120, 2175, 495}, 19,
-                    {.expiation = Expiation::Prayers, .wheatPrice = Text8, .goldPrice = Text3, .age = Text1,
+    buildControls<Form6>(*this, controlTable());
+    connectRecord({.expiation = Expiation::Prayers, .wheatPrice = Text8, .goldPrice = Text3, .age = Text1,
                      .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12, .rounds = Text14,
                      .years = Text2, .perRound = Text13});
-    controls().applyTabOrder();
     controls().placeResultsAfter(Command1, {Text2, Text10});
     controls().placeResultsAfter(Command13, {Text13, Text14});
 

@@ -18,15 +18,13 @@ constexpr quint32 red = 0x000000FF;
 constexpr DesignedFont labelFont = Fonts::sansSerif(12, true);
 constexpr DesignedFont boxFont = Fonts::sansSerif(9.75, true);
 
-// The label beside the box of the gold at hand, which names it in reports.
-constexpr QStringView goldAtHandCaption = u"Mevcut Altın Miktarı ( Gram )";
-
 } // namespace
 
 // The screen from top to bottom, as designed; each box before the label that holds it.
 std::span<const TableControl<Form7>> Form7::controlTable()
 {
     static const TableControl<Form7> table[] = {
+        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6600, 0, 1455, 495}, .tab = 18}},
         {Kind::Label, {.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
                        .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter}},
         {Kind::Input, {.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,
@@ -55,10 +53,10 @@ std::span<const TableControl<Form7>> Form7::controlTable()
                         .foreground = greyText, .accessibleName = u"Gereken altın miktarı"}, &Form7::Text5},
         {Kind::BoxLabel, {.name = "Label5", .text = u"Gereken Altın Miktarı..........:", .twips = {120, 3120, 3495, 255},
                           .font = labelFont}, &Form7::Text5},
-        {Kind::Label, {.name = "Label7", .text = goldAtHandCaption, .twips = {120, 3600, 3495, 255},
-                       .font = labelFont}},
         {Kind::Input, {.name = "Text6", .twips = {3720, 3600, 2295, 360}, .tab = 5,
                        .accessibleName = u"Mevcut altın miktarı (gram)"}, &Form7::Text6},
+        {Kind::Caption, {.name = "Label7", .text = u"Mevcut Altın Miktarı ( Gram )", .twips = {120, 3600, 3495, 255},
+                         .font = labelFont}, &Form7::Text6},
         {Kind::Input, {.name = "Text8", .twips = {3720, 4080, 2295, 375}, .tab = 6, .accessibleName = u"Fakir sayısı"},
          &Form7::Text8},
         {Kind::BoxLabel, {.name = "Label14", .text = u"Fakir sayısı..........................:",
@@ -69,6 +67,15 @@ std::span<const TableControl<Form7>> Form7::controlTable()
                        .twips = {0, 5520, 5895, 495}, .font = labelFont}},
         {Kind::Result, {.name = "Text9", .twips = {6000, 5400, 1815, 495}, .background = resultGrey,
                         .accessibleName = u"Oruç iskatı için yapılması gereken devir sayısı"}, &Form7::Text9},
+        {Kind::Line, {.name = "Line1", .twips = {120, 1440, 7800, 0}, .pixels = 3}},
+        {Kind::Symbol, {.name = "Label3(2)", .twips = {0, 2520, 375, 375}, .font = Fonts::sansSerif(20.25, true),
+                        .foreground = red, .accessibleName = u"Not işareti"}, {}, &Symbols::pointer},
+        {Kind::Symbol, {.name = "Label9(5)", .twips = {5640, 5520, 255, 255}, .font = Fonts::sansSerif(9.75),
+                        .accessibleName = u"Sonuç işareti"}, {}, &Symbols::arrow},
+        // Right of the prices, where the design leaves room (the title's underline runs
+        // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
+        {Kind::ReturnButton, {.name = "DevirCizelgesi", .text = u"Devir Çizelgesi", .twips = {5655, 600, 2175, 495},
+                              .tab = 18}, &Form7::DevirCizelgesi},
     };
     return table;
 }
@@ -77,24 +84,10 @@ Form7::Form7(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
     : ExpiationScreen(ScreenId::Form7, navigator, messages, ceremony)
 {
     setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
-    addReturnButton({6600, 0, 1455, 495}, 18);
-    controls().addControls<Form7>(*this, controlTable());
-    addLine({120, 1440}, {7920, 1440}, 3); // Line1
-    // The symbols' faces are found at run time.
-    controls().addLabel({.name = "Label3(2)", .text = symbolText(Symbols::pointer), .twips = {0, 2520, 375, 375},
-                         .font = symbolFont(Symbols::pointer, 20.25, true), .foreground = red, .accessibleName = u"Not işareti"});
-    controls().addLabel({.name = "Label9(5)", .text = symbolText(Symbols::arrow), .twips = {5640, 5520, 255, 255},
-                         .font = symbolFont(Symbols::arrow, 9.75), .accessibleName = u"Sonuç işareti"});
-
-    controls().nameBox(Text6, goldAtHandCaption.toString()); // the label beside the box
-
-    // Right of the prices, where the design leaves room (the title's underline runs
-    // through its blanks to the left edge), and next after "Ana Menü" in the tab order.
-    addRecordButton({5655, 600, 2175, 495}, 18,
-                    {.expiation = Expiation::Fasts, .wheatPrice = Text4, .goldPrice = Text3, .age = Text1,
+    buildControls<Form7>(*this, controlTable());
+    connectRecord({.expiation = Expiation::Fasts, .wheatPrice = Text4, .goldPrice = Text3, .age = Text1,
                      .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8, .rounds = Text9,
                      .years = Text2});
-    controls().applyTabOrder();
     controls().placeResultsAfter(Command1, {Text2, Text5});
     controls().placeResultsAfter(Command6, {Text9});
 

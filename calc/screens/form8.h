@@ -17,7 +17,7 @@ private slots:
     void Command2_Click(); // "TARİHTEN HESAPLA"
 
 private:
-    void addDateRow();
+    static std::span<const TableControl<Form8>> controlTable();
 
     QLineEdit *Text1 = nullptr; // the age in solar years
     QPushButton *Command1 = nullptr;

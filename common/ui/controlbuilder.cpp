@@ -153,7 +153,8 @@ void ControlBuilder::placeResultsAfter(QWidget *button, std::initializer_list<QL
     }
 }
 
-QWidget *ControlBuilder::add(ControlKind kind, const DesignedControl &design, const QWidget *box)
+QWidget *ControlBuilder::add(ControlKind kind, const DesignedControl &design, const QWidget *box,
+                             const DesignedSymbol *symbol)
 {
     switch (kind) {
     case ControlKind::Label:
@@ -166,10 +167,58 @@ QWidget *ControlBuilder::add(ControlKind kind, const DesignedControl &design, co
         return addResult(design);
     case ControlKind::Button:
         return addButton(design);
+    case ControlKind::ReturnButton:
+        return addReturnStyledButton(design.name, design.text, design.twips, design.tab);
+    case ControlKind::TextArea:
+        return addTextArea(design);
     case ControlKind::BoxLabel:
         return addBoxLabel(design, box);
+    case ControlKind::Caption: {
+        QLabel *caption = addLabel(design);
+        nameBox(box, caption->text());
+        return caption;
+    }
+    case ControlKind::Symbol:
+        if (!symbol)
+            misdesigned(design.name, "a symbol row without its symbol");
+        return addSymbol(design, *symbol);
+    case ControlKind::Line:
+        addLine(design);
+        return nullptr;
+    case ControlKind::EdgeLines:
+        addEdgeLines(design.pixels);
+        return nullptr;
     }
     Q_UNREACHABLE();
+}
+
+QLabel *ControlBuilder::addSymbol(const DesignedControl &design, const DesignedSymbol &symbol)
+{
+    // The symbol's face is found at run time: its own where installed, else an arrow.
+    const QString text = symbolText(symbol);
+    DesignedControl drawn = design;
+    drawn.text = text;
+    drawn.font = symbolFont(symbol, design.font.points, design.font.bold);
+    return addLabel(drawn);
+}
+
+void ControlBuilder::addLine(const DesignedControl &design)
+{
+    const QRect pixels = twipsToPixels(design.twips);
+    const int width = design.pixels;
+    const bool horizontal = design.twips.height() == 0;
+    m_lines.append(horizontal ? QRect(pixels.left(), pixels.top() - width / 2, pixels.width(), width)
+                              : QRect(pixels.left() - width / 2, pixels.top(), width, pixels.height()));
+}
+
+void ControlBuilder::addEdgeLines(int pixels)
+{
+    // Centred on the edges, so half of each line's width lies inside the window.
+    const int inside = pixels / 2;
+    const int width = m_window->width();
+    const int height = m_window->height();
+    m_lines.append({QRect(0, 0, width, inside), QRect(0, height - inside, width, inside), QRect(0, 0, inside, height),
+                    QRect(width - inside, 0, inside, height)});
 }
 
 void ControlBuilder::misdesigned(const char *name, const char *why)

@@ -5,6 +5,8 @@
 
 #include <QHash>
 #include <QList>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <initializer_list>
 #include <optional>
@@ -12,8 +14,6 @@
 #include <variant>
 
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 // One control as the design gives it: its designer name, text, rectangle in twips,
 // font, colours and place in the tab order.
@@ -28,20 +28,37 @@ struct DesignedControl
     int tab = -1; // -1: not in the designed tab order
     Qt::Alignment align = Qt::AlignLeft; // labels keep their text at the top, as designed
     QStringView accessibleName = {}; // what a screen reader says for a box without a caption
+    int pixels = 0; // a line's width; a line runs from the rectangle's top left to its bottom right
 };
 
-enum class ControlKind { Label, Bar, Input, Result, Button, BoxLabel };
+enum class ControlKind {
+    Label,
+    Bar,
+    Input,
+    Result,
+    Button,
+    ReturnButton, // a button with the look of "Ana Menü"
+    TextArea,
+    BoxLabel,     // a label that holds its box in its blanks, or leads to it with dots
+    Caption,      // a label beside its box, whose words name the box in reports
+    Symbol,       // a pointing symbol of the design, in its face where installed
+    Line,         // painted on the window, under every control
+    EdgeLines,    // lines `pixels` wide along the window's four edges
+};
 
 // One row of a screen's table of controls: the control as designed, what kind it is,
-// and the member of the screen that holds it (for a box label, the member holding the
-// box it names, which the table lists before it). The compiler checks every member.
+// and the member of the screen that holds it (for a box label or a caption, the member
+// holding the box it names, which the table lists before it). The compiler checks
+// every member.
 template<typename Owner>
 struct TableControl
 {
-    using Member = std::variant<std::monostate, ClickableLineEdit *Owner::*, QLineEdit *Owner::*, QPushButton *Owner::*>;
+    using Member = std::variant<std::monostate, ClickableLineEdit *Owner::*, QLineEdit *Owner::*, QPushButton *Owner::*,
+                                QPlainTextEdit *Owner::*>;
     ControlKind kind;
     DesignedControl design;
     Member member = {};
+    const DesignedSymbol *symbol = nullptr; // a symbol row's symbol; its font gives the size
 };
 
 // Builds a screen's controls from their design onto its window: places them in
@@ -71,6 +88,9 @@ public:
     template<typename Owner>
     void addControls(Owner &owner, std::span<const TableControl<Owner>> table);
 
+    // The design's lines, in pixels, for the window to paint under its controls.
+    const QList<QRect> &lines() const { return m_lines; }
+
     // Puts the controls that have a tab index into the designed order and gives the
     // first of them the focus.
     void applyTabOrder();
@@ -84,7 +104,11 @@ public:
     const QHash<const QWidget *, QString> &captions() const { return m_captions; }
 
 private:
-    QWidget *add(ControlKind kind, const DesignedControl &design, const QWidget *box);
+    // The control of a row; nothing for a line, which is painted.
+    QWidget *add(ControlKind kind, const DesignedControl &design, const QWidget *box, const DesignedSymbol *symbol);
+    QLabel *addSymbol(const DesignedControl &design, const DesignedSymbol &symbol);
+    void addLine(const DesignedControl &design);
+    void addEdgeLines(int pixels);
     void place(QWidget *control, const DesignedControl &design);
     QLabel *setUpLabel(QLabel *label, const DesignedControl &design);
     ClickableLineEdit *setUpBox(ClickableLineEdit *box, const DesignedControl &design);
@@ -93,15 +117,17 @@ private:
     QWidget *m_window;
     QList<std::pair<int, QWidget *>> m_tabOrder;
     QHash<const QWidget *, QString> m_captions;
+    QList<QRect> m_lines; // in pixels
 };
 
 template<typename Owner>
 void ControlBuilder::addControls(Owner &owner, std::span<const TableControl<Owner>> table)
 {
     for (const TableControl<Owner> &row : table) {
-        // A box label's member is its box, which an earlier row made.
+        // A box label's or a caption's member is its box, which an earlier row made.
+        const bool namesBox = row.kind == ControlKind::BoxLabel || row.kind == ControlKind::Caption;
         const QWidget *box = nullptr;
-        if (row.kind == ControlKind::BoxLabel) {
+        if (namesBox) {
             std::visit([&](auto member) {
                 if constexpr (!std::is_same_v<decltype(member), std::monostate>)
                     box = owner.*member;
@@ -109,8 +135,8 @@ void ControlBuilder::addControls(Owner &owner, std::span<const TableControl<Owne
             if (!box)
                 misdesigned(row.design.name, "a box label before its box");
         }
-        QWidget *made = add(row.kind, row.design, box);
-        if (row.kind == ControlKind::BoxLabel)
+        QWidget *made = add(row.kind, row.design, box, row.symbol);
+        if (namesBox || !made)
             continue;
         std::visit([&](auto member) {
             if constexpr (!std::is_same_v<decltype(member), std::monostate>) {

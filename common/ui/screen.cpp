@@ -50,38 +50,20 @@ void Screen::setupWindow(QStringView caption, QSize clientTwips, quint32 backgro
     }
 }
 
-void Screen::addLine(QPoint fromTwips, QPoint toTwips, int pixels)
-{
-    const QPoint from(twipsToPixels(fromTwips.x()), twipsToPixels(fromTwips.y()));
-    const QPoint to(twipsToPixels(toTwips.x()), twipsToPixels(toTwips.y()));
-    const bool horizontal = from.y() == to.y();
-    m_lines.append(horizontal ? QRect(qMin(from.x(), to.x()), from.y() - pixels / 2, qAbs(to.x() - from.x()), pixels)
-                              : QRect(from.x() - pixels / 2, qMin(from.y(), to.y()), pixels, qAbs(to.y() - from.y())));
-}
-
-void Screen::addEdgeLines(int pixels)
-{
-    // Centred on the edges, so half of each line's width lies inside the window.
-    const int inside = pixels / 2;
-    m_lines.append({QRect(0, 0, width(), inside), QRect(0, height() - inside, width(), inside),
-                    QRect(0, 0, inside, height()), QRect(width() - inside, 0, inside, height())});
-}
-
 void Screen::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    if (m_lines.isEmpty())
+    if (m_controls.lines().isEmpty())
         return;
     QPainter painter(this);
-    for (const QRect &line : std::as_const(m_lines))
+    for (const QRect &line : m_controls.lines())
         painter.fillRect(line, fromBgr(lineColour));
 }
 
-QPushButton *Screen::addReturnButton(const QRect &twips, int tab)
+void Screen::connectReturnButton()
 {
-    QPushButton *button = m_controls.addReturnStyledButton("Command39", u"Ana Menü", twips, tab);
-    connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
-    return button;
+    if (auto *button = findChild<QPushButton *>(QStringLiteral("Command39"), Qt::FindDirectChildrenOnly))
+        connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
 }
 
 void Screen::frameCloseRequested()

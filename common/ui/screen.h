@@ -28,14 +28,17 @@ protected:
     void setupWindow(QStringView caption, QSize clientTwips, quint32 background, WindowIcon icon,
                      WindowButtons buttons = WindowButtons::CloseOnly);
 
-    // A line of the design, `pixels` wide and centred on the line between two points
-    // in twips. Lines are painted on the window itself, under every control, and are
-    // not in the accessibility tree: they are only decoration.
-    void addLine(QPoint fromTwips, QPoint toTwips, int pixels);
-    // Lines along the four edges of the window.
-    void addEdgeLines(int pixels);
-    // The return button with its designed look, connected to Command39_Click.
-    QPushButton *addReturnButton(const QRect &twips, int tab);
+    // Every control of the screen from its table of rows, in the designed tab order;
+    // the return button "Ana Menü" (Command39) connected to Command39_Click. Lines are
+    // painted on the window itself, under every control, and are not in the
+    // accessibility tree: they are only decoration.
+    template<typename Owner>
+    void buildControls(Owner &owner, std::span<const TableControl<Owner>> table)
+    {
+        m_controls.addControls(owner, table);
+        connectReturnButton();
+        m_controls.applyTabOrder();
+    }
 
     // What builds the screen's controls, and what guards its calculation handlers.
     ControlBuilder &controls() { return m_controls; }
@@ -53,11 +56,11 @@ protected:
 private:
     // The return button "Ana Menü": hides this screen and shows the main menu.
     void Command39_Click();
+    void connectReturnButton();
 
     ScreenId m_id;
     Navigator &m_navigator;
     MessageService &m_messages;
     ControlBuilder m_controls{this};
     CalculationGuard m_guard{m_messages, m_controls.captions()};
-    QList<QRect> m_lines; // in pixels
 };
