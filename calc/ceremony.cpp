@@ -240,5 +240,5 @@ std::optional<QString> recordRefusal(const ScreenState &opener, const ScreenStat
     const QString first = QStringLiteral("Devir çizelgesi için önce ") + advice.press;
     if (advice.change.isEmpty())
         return first;
-    return turkishLocale().toUpper(advice.change.left(1)) + advice.change.mid(1) + QStringLiteral(". ") + first;
+    return capitalised(advice.change) + QStringLiteral(". ") + first;
 }

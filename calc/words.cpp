@@ -18,6 +18,18 @@ const QStringList softL = {
     QStringLiteral("şevval"), QStringLiteral("zülal"), QStringLiteral("emsal"),
 };
 
+// Turkish case, by hand for the dotted and dotless i: Qt maps case by the locale only
+// where it has ICU, which its Windows build has not.
+QString turkishLower(QString text)
+{
+    return text.replace(u'I', u'ı').replace(u'İ', u'i').toLower();
+}
+
+QString turkishUpper(QString text)
+{
+    return text.replace(u'i', u'İ').replace(u'ı', u'I').toUpper();
+}
+
 // A name's letters without the circumflex, which does not change its harmony here.
 QString plain(QString word)
 {
@@ -90,6 +102,11 @@ QString debt(CeremonyPart::Kind part, double years)
 
 } // namespace
 
+QString capitalised(const QString &text)
+{
+    return turkishUpper(text.left(1)) + text.mid(1);
+}
+
 QLocale turkishLocale()
 {
     return QLocale(QLocale::Turkish, QLocale::Turkey);
@@ -100,14 +117,13 @@ QString genitive(const QString &name)
     const QString written = name.simplified();
     if (written.isEmpty())
         return {};
-    const QLocale locale = turkishLocale();
-    const QString lower = plain(locale.toLower(written));
+    const QString lower = plain(turkishLower(written));
     const QString lastWord = lower.section(u' ', -1);
     const QChar vowel = suffixVowel(lastWord);
     QString suffix = endsInVowel(lastWord) ? QStringLiteral("n%1n").arg(vowel) : QStringLiteral("%1n").arg(vowel);
-    const bool capitals = written == locale.toUpper(written) && written != locale.toLower(written);
+    const bool capitals = written == turkishUpper(written) && written != turkishLower(written);
     if (capitals)
-        suffix = locale.toUpper(suffix);
+        suffix = turkishUpper(suffix);
     return written + u'\'' + suffix;
 }
 

@@ -36,6 +36,9 @@ inline const QString kefarets = QStringLiteral(
 // Turkish way whatever the locale in force.
 QLocale turkishLocale();
 
+// The text with its first letter in capitals, by Turkish rules (iskât → İskât).
+QString capitalised(const QString &text);
+
 // A name in the genitive, after an apostrophe, by Turkish vowel harmony: Ayşe'nin,
 // Mehmet'in, Yusuf'un, Ahmet Ali'nin; Kemal'in and the other names whose last "l" is
 // soft; a name in capitals takes its suffix in capitals (AYŞE'NİN). Blanks around it go.
