@@ -2,6 +2,8 @@
 
 std::span<const TableControl<Form2>> Form2::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form2> table[] = {
         {ControlKind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {4200, 120, 1455, 375}, .tab = 0}},
         {ControlKind::Label,
@@ -12,6 +14,7 @@ std::span<const TableControl<Form2>> Form2::controlTable()
           .font = Fonts::arial(12),
           .align = Qt::AlignHCenter}},
     };
+    // clang-format on
     return table;
 }
 

@@ -17,6 +17,8 @@ constexpr DesignedFont medium = Fonts::sansSerif(9.75, true);
 // nothing and is not passed on.)
 std::span<const TableControl<Form5>> Form5::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form5> table[] = {
         {Kind::Button, {.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
                         .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"}, &Form5::Command4},
@@ -36,6 +38,7 @@ std::span<const TableControl<Form5>> Form5::controlTable()
         {Kind::Button, {.name = "Command8", .text = u"Kul ve Hayvan Hakları İskatı", .twips = {480, 4680, 6255, 615},
                         .font = large, .background = 0x00FFC0FF, .tab = 4}, &Form5::Command8},
     };
+    // clang-format on
     return table;
 }
 

@@ -15,12 +15,15 @@ constexpr quint32 guidanceBackground = 0x00C1A47B;
 
 std::span<const TableControl<Form1>> Form1::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form1> table[] = {
         {Kind::TextArea, {.name = "Text1", .twips = {120, 120, 9375, 7335}, .font = Fonts::sansSerif(12),
                           .background = 0x00FFE7AC, .tab = 0, .accessibleName = u"Karvela Nasıl Yapılır?"},
          &Form1::Text1},
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {8040, 7680, 1455, 495}, .tab = 1}},
     };
+    // clang-format on
     return table;
 }
 
@@ -34,6 +37,8 @@ Form1::Form1(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
 
 std::span<const TableControl<Form3>> Form3::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form3> table[] = {
         {Kind::Label, {.name = "Label6", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı", .twips = {0, 120, 5535, 375},
                        .font = Fonts::sansSerif(12, true), .tab = 0, .align = Qt::AlignHCenter}},
@@ -43,6 +48,7 @@ std::span<const TableControl<Form3>> Form3::controlTable()
          &Form3::Text1},
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {4080, 2520, 1455, 495}, .tab = 2}},
     };
+    // clang-format on
     return table;
 }
 
@@ -55,6 +61,8 @@ Form3::Form3(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
 
 std::span<const TableControl<Form4>> Form4::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form4> table[] = {
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {3960, 120, 1455, 375}, .tab = 2}},
         {Kind::Label, {.name = "Label1", .text = u"KUL VE HAYVAN HAKLARI İSKATI", .twips = {120, 480, 5175, 495},
@@ -63,6 +71,7 @@ std::span<const TableControl<Form4>> Form4::controlTable()
                           .background = guidanceBackground, .tab = 0, .accessibleName = u"KUL VE HAYVAN HAKLARI İSKATI"},
          &Form4::Text1},
     };
+    // clang-format on
     return table;
 }
 

@@ -23,6 +23,8 @@ constexpr DesignedFont priceFont = Fonts::sansSerif(9.75, true);
 // The screen from top to bottom, as designed; each box before the label that holds it.
 std::span<const TableControl<Form6>> Form6::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form6> table[] = {
         {Kind::EdgeLines, {.name = "Line", .pixels = 10}},
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6840, 120, 1455, 495}, .tab = 19}},
@@ -85,6 +87,7 @@ std::span<const TableControl<Form6>> Form6::controlTable()
         {Kind::ReturnButton, {.name = "DevirCizelgesi", .text = u"Devir Çizelgesi", .twips = {120, 120, 2175, 495},
                               .tab = 19}, &Form6::DevirCizelgesi},
     };
+    // clang-format on
     return table;
 }
 

@@ -23,6 +23,8 @@ constexpr DesignedFont boxFont = Fonts::sansSerif(9.75, true);
 // The screen from top to bottom, as designed; each box before the label that holds it.
 std::span<const TableControl<Form7>> Form7::controlTable()
 {
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form7> table[] = {
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6600, 0, 1455, 495}, .tab = 18}},
         {Kind::Label, {.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
@@ -77,6 +79,7 @@ std::span<const TableControl<Form7>> Form7::controlTable()
         {Kind::ReturnButton, {.name = "DevirCizelgesi", .text = u"Devir Çizelgesi", .twips = {5655, 600, 2175, 495},
                               .tab = 18}, &Form7::DevirCizelgesi},
     };
+    // clang-format on
     return table;
 }
 

@@ -20,6 +20,8 @@ constexpr quint32 black = 0x00000000;
 std::span<const TableControl<Form8>> Form8::controlTable()
 {
     using Kind = ControlKind;
+    // One control to a row, as the design lists them.
+    // clang-format off
     static const TableControl<Form8> table[] = {
         {Kind::Label, {.name = "Label3", .text = u"HİCRİ YAŞ HESABI", .twips = {120, 120, 2895, 255},
                        .font = Fonts::sansSerif(12, true)}},
@@ -43,6 +45,7 @@ std::span<const TableControl<Form8>> Form8::controlTable()
         {Kind::Result, {.name = "Text5", .twips = {120, 2700, windowWidth - 240, 315}, .background = resultGrey,
                         .foreground = black, .accessibleName = u"Hicri tarihler"}, &Form8::Text5},
     };
+    // clang-format on
     return table;
 }
 
