@@ -2,8 +2,8 @@
 
 #include "app/screenregistry.h"
 #include "common/ui/accessibility.h"
-#include "common/ui/karvelastyle.h"
 #include "common/ui/design.h"
+#include "common/ui/karvelastyle.h"
 #include "common/ui/qtmessageservice.h"
 #include "common/ui/screen.h"
 

@@ -50,9 +50,9 @@ Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
 
     connect(Command4, &QPushButton::clicked, this, &Form5::Command4_Click);
     // The buttons that open a screen, and the screen each opens.
-    const std::pair<QPushButton *, ScreenId> opens[] = {
-        {Commandl, ScreenId::Form8}, {Command2, ScreenId::Form6}, {Command3, ScreenId::Form7},
-        {Command90, ScreenId::Form1}, {Command7, ScreenId::Form3}, {Command8, ScreenId::Form4}};
+    const std::pair<QPushButton *, ScreenId> opens[] = {{Commandl, ScreenId::Form8}, {Command2, ScreenId::Form6},
+                                                        {Command3, ScreenId::Form7}, {Command90, ScreenId::Form1},
+                                                        {Command7, ScreenId::Form3}, {Command8, ScreenId::Form4}};
     for (const auto &[button, screen] : opens)
         connect(button, &QPushButton::clicked, this, [this, screen] { open(screen); });
     // An iskât file opens from here too: a key, no control of the design's.

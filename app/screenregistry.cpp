@@ -29,8 +29,7 @@ constexpr QPoint hijriConverterTwips(6750, 4935);
 
 ScreenRegistry::ScreenRegistry(MessageService &messages, std::function<void()> endProgram)
     : m_messages(messages), m_endProgram(std::move(endProgram))
-{
-}
+{}
 
 ScreenRegistry::~ScreenRegistry() = default;
 
@@ -80,7 +79,8 @@ void ScreenRegistry::place(Screen *screen)
     const QScreen *display = QGuiApplication::primaryScreen();
     const QRect area = display ? display->availableGeometry() : QRect();
     if (screen->id() == ScreenId::Form8)
-        screen->move(area.topLeft() + QPoint(twipsToPixels(hijriConverterTwips.x()), twipsToPixels(hijriConverterTwips.y())));
+        screen->move(area.topLeft() +
+                     QPoint(twipsToPixels(hijriConverterTwips.x()), twipsToPixels(hijriConverterTwips.y())));
     else if (display)
         screen->move(area.center() - QPoint(screen->width() / 2, screen->height() / 2));
 }

@@ -17,8 +17,8 @@ void settle(CeremonyPart &part, Expiation expiation)
 {
     const RecordFigures &f = part.figures;
     const double obligation = ageOfObligation(f.sex);
-    part.steps.append({f.hijriAge >= obligation ? Step::Kind::Years : Step::Kind::NoYears, f.hijriAge, obligation,
-                       f.years});
+    part.steps.append(
+        {f.hijriAge >= obligation ? Step::Kind::Years : Step::Kind::NoYears, f.hijriAge, obligation, f.years});
     try {
         double value = 0;
         if (expiation == Expiation::Prayers) {
@@ -139,8 +139,8 @@ void listRounds(QList<CeremonyPart> &parts)
         for (qint64 number = 2; number < 2 + listed; ++number)
             line(number);
         if (listed < middle)
-            part.checklist.append({part.firstRound + 1 + listed, part.firstRound + plan.totalRounds - 2,
-                                   plan.pass(2 + listed), false});
+            part.checklist.append(
+                {part.firstRound + 1 + listed, part.firstRound + plan.totalRounds - 2, plan.pass(2 + listed), false});
         if (plan.totalRounds > 1)
             line(plan.totalRounds);
     }

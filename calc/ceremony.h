@@ -9,7 +9,10 @@
 
 #include <optional>
 
-enum class Expiation { Prayers, Fasts };
+enum class Expiation {
+    Prayers,
+    Fasts
+};
 
 // The figures of a screen's last calculations, as its handlers computed and showed them.
 struct RecordFigures
@@ -95,20 +98,25 @@ struct RoundLine
 // One part of the ceremony, in the order it is carried out.
 struct CeremonyPart
 {
-    enum class Kind { Prayers, Fasts, ZakatSacrificeFitr, Rights };
+    enum class Kind {
+        Prayers,
+        Fasts,
+        ZakatSacrificeFitr,
+        Rights
+    };
     Kind kind = Kind::Prayers;
     // Prayers and fasts: where their screen stands; a part whose screen is not
     // calculated holds nothing but the reason.
     Standing standing = Standing::Calculated;
     RecordFigures figures = {};
     QList<Step> steps = {};
-    std::optional<qint64> gold = std::nullopt;  // grams to give, in hundredths, rounded up
-    std::optional<qint64> lira = std::nullopt;  // their worth, in hundredths of a lira
-    bool roundsCounted = false;     // the closing rounds: false when no screen counted rounds
+    std::optional<qint64> gold = std::nullopt;    // grams to give, in hundredths, rounded up
+    std::optional<qint64> lira = std::nullopt;    // their worth, in hundredths of a lira
+    bool roundsCounted = false;                   // the closing rounds: false when no screen counted rounds
     std::optional<RoundPlan> plan = std::nullopt; // none: not counted, or too large to count
-    qint64 firstRound = 0;          // the number of its first round in the whole ceremony
+    qint64 firstRound = 0;                        // the number of its first round in the whole ceremony
     QList<RoundLine> checklist = {};
-    QString words = {};             // what the velî says at each of its hand-overs
+    QString words = {}; // what the velî says at each of its hand-overs
 
     bool inRecord() const { return standing == Standing::Calculated; }
     // One of the two rounds that close the ceremony, not an expiation of its own.
@@ -119,7 +127,7 @@ struct CeremonyPart
 struct Fitra
 {
     Step value;
-    std::optional<qint64> lira = std::nullopt; // none: the price gives no value
+    std::optional<qint64> lira = std::nullopt;        // none: the price gives no value
     std::optional<qint64> oathKefaret = std::nullopt; // 10 fıtras
     std::optional<qint64> fastKefaret = std::nullopt; // 60 fıtras
     bool fromPrayerScreen = true;

@@ -97,14 +97,15 @@ QString missingPart(const CeremonyPart &part)
     const QString screen = screenName(part.kind);
     if (advice.change.isEmpty())
         return QStringLiteral("%1 hesaplanmadı: %2 ekranında %3").arg(name, screen, advice.press);
-    return QStringLiteral("%1 bu çizelgeye alınmadı: %2 ekranında %3. %4").arg(name, screen, advice.change, advice.press);
+    return QStringLiteral("%1 bu çizelgeye alınmadı: %2 ekranında %3. %4")
+        .arg(name, screen, advice.change, advice.press);
 }
 
 // The screen's figure, and where it has more than two decimals, the gold to weigh.
 QString goldWorth(const Step &step)
 {
-    const QString shown = QStringLiteral("%1 ÷ %2 TL/g = %3 g altın").arg(liraOf(step.left), typed(step.right),
-                                                                         figure(step.result));
+    const QString shown =
+        QStringLiteral("%1 ÷ %2 TL/g = %3 g altın").arg(liraOf(step.left), typed(step.right), figure(step.result));
     const auto up = hundredths(step.result, Rounding::Up);
     if (!up || up == hundredths(step.result, Rounding::Down))
         return shown;
@@ -163,7 +164,7 @@ QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
         return QStringLiteral("Verilecek altın olmadığı için devir yapılmaz.");
     const QString full = QStringLiteral("%1 tam devir").arg(figure(double(plan.fullRounds)));
     const QString last = QStringLiteral("%1 gramlık bir son devir").arg(amount(plan.lastRound, plan.decimals));
-    QString rounds = plan.lastRound == 0 ? full
+    QString rounds = plan.lastRound == 0    ? full
                      : plan.fullRounds == 0 ? QStringLiteral("yalnızca ") + last
                                             : full + QStringLiteral(" ve ") + last;
     return QStringLiteral("%1 ÷ %2 = %3: %4, toplam %5 devir (ekranda %6).")
@@ -173,8 +174,8 @@ QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
 
 QString handoverText(qint64 person, qint64 units, int decimals)
 {
-    return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3").arg(tickBox, figure(double(person)),
-                                                          grams(units, decimals).replace(u' ', nbsp));
+    return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3")
+        .arg(tickBox, figure(double(person)), grams(units, decimals).replace(u' ', nbsp));
 }
 
 // The hand-overs of a round: a box for each, or one line for a round among many poor.
@@ -182,11 +183,11 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
 {
     const QString atHand = grams(plan.goldAtHand, plan.decimals);
     if (pass.handovers() > maxHandoversInALine) {
-        QString line = QStringLiteral("%1 %2 fakirin her birine %3").arg(tickBox, figure(double(pass.wholeHandovers)),
-                                                                         atHand.toHtmlEscaped());
+        QString line = QStringLiteral("%1 %2 fakirin her birine %3")
+                           .arg(tickBox, figure(double(pass.wholeHandovers)), atHand.toHtmlEscaped());
         if (pass.restHandover > 0)
-            line += QStringLiteral(", %1. fakire %2").arg(figure(double(pass.wholeHandovers + 1)),
-                                                          grams(pass.restHandover, plan.decimals));
+            line += QStringLiteral(", %1. fakire %2")
+                        .arg(figure(double(pass.wholeHandovers + 1)), grams(pass.restHandover, plan.decimals));
         return line;
     }
     QStringList boxes;
@@ -204,8 +205,8 @@ QString unlistedRounds(const RoundLine &line, const RoundPlan &plan)
                              .arg(figure(double(plan.poorPeople)), grams(plan.goldAtHand, plan.decimals));
     if (line.first == line.last)
         return QStringLiteral("%1. devir: %2").arg(figure(double(line.first)), each);
-    return QStringLiteral("%1.–%2. devirler: her birinde %3").arg(figure(double(line.first)),
-                                                                  figure(double(line.last)), each);
+    return QStringLiteral("%1.–%2. devirler: her birinde %3")
+        .arg(figure(double(line.first)), figure(double(line.last)), each);
 }
 
 QString checklistRow(const RoundLine &line, const RoundPlan &plan)

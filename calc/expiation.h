@@ -3,7 +3,10 @@
 // The arithmetic of the two expiation screens, as plain functions of doubles.
 // Each throws a CalculationError where the result would not be a finite number.
 
-enum class Sex { Woman, Man };
+enum class Sex {
+    Woman,
+    Man
+};
 
 // The rule's constants, as the records write them.
 inline constexpr double wheatKgPerYearOfPrayers = 3800;
@@ -23,9 +26,9 @@ double fixedRuleGold(double years);
 // Grams of gold worth the wheat that settles the prayers, 3800 kg a year, step by
 // step, for a screen that reads each figure only when it needs it:
 // goldWorth(wheatValue(prayerWheat(years), wheatPrice), goldPrice).
-double prayerWheat(double years);                        // kg of wheat
-double wheatValue(double wheatKg, double wheatPrice);    // lira
-double goldWorth(double value, double goldPrice);        // grams of gold
+double prayerWheat(double years);                     // kg of wheat
+double wheatValue(double wheatKg, double wheatPrice); // lira
+double goldWorth(double value, double goldPrice);     // grams of gold
 
 // Grams of gold worth the wheat that settles the Ramadan fasts, 52.5 kg a year, in the
 // screen's order: goldWorth(fastingValue(fastingYearsAtPrice(years, wheatPrice)), goldPrice).

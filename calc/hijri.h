@@ -10,7 +10,10 @@ double hijriAge(double solarYears);
 
 // The two dates a life is measured between.
 // In this order, the inputs of the calculation that reads them.
-enum class LifeDate { Birth, Death };
+enum class LifeDate {
+    Birth,
+    Death
+};
 
 // A slip in one of the two dates: what is wrong, and which date it is in, as the
 // calculation's input of that number (the birth first).

@@ -59,8 +59,9 @@ QJsonObject screenObject(const ScreenCase &screen)
     object.insert(QStringLiteral("sex"), screen.sex == Sex::Woman ? QStringLiteral("kadın") : QStringLiteral("erkek"));
     object.insert(QStringLiteral("goldCalculated"), screen.goldCalculated);
     object.insert(QStringLiteral("roundsCounted"), screen.roundsCounted);
-    object.insert(QStringLiteral("pricesDay"), screen.goldCalculated ? QJsonValue(screen.pricesDay.toString(Qt::ISODate))
-                                                                      : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("pricesDay"), screen.goldCalculated
+                                                   ? QJsonValue(screen.pricesDay.toString(Qt::ISODate))
+                                                   : QJsonValue(QJsonValue::Null));
     return object;
 }
 

@@ -17,23 +17,23 @@ struct RoundPlan
     // left of the round to the next one.
     struct Pass
     {
-        qint64 number = 0;          // within its part, from 1
-        qint64 wholeHandovers = 0;  // poor people who each receive the whole gold at hand
-        qint64 restHandover = 0;    // what the next poor person receives; 0: nobody
-        qint64 owedAfter = 0;       // still owed once this round is done, rounded up to 0,01 g
+        qint64 number = 0;         // within its part, from 1
+        qint64 wholeHandovers = 0; // poor people who each receive the whole gold at hand
+        qint64 restHandover = 0;   // what the next poor person receives; 0: nobody
+        qint64 owedAfter = 0;      // still owed once this round is done, rounded up to 0,01 g
 
         qint64 handovers() const { return wholeHandovers + (restHandover > 0 ? 1 : 0); }
     };
 
-    int decimals = 2;             // the units are 10^-decimals gram; never fewer than 2
-    qint64 goldNeeded = 0;        // the gold owed, rounded up to 0,01 g
+    int decimals = 2;      // the units are 10^-decimals gram; never fewer than 2
+    qint64 goldNeeded = 0; // the gold owed, rounded up to 0,01 g
     qint64 goldAtHand = 0;
     qint64 poorPeople = 0;
-    qint64 perRound = 0;          // gold at hand × poor people
+    qint64 perRound = 0; // gold at hand × poor people
     qint64 fullRounds = 0;
-    qint64 lastRound = 0;         // the gold of the shorter last round, rounded up; 0: there is none
+    qint64 lastRound = 0; // the gold of the shorter last round, rounded up; 0: there is none
     qint64 totalRounds = 0;
-    qint64 quotient = 0;          // gold owed ÷ gold in a round, in hundredths; above the full rounds when a last one follows
+    qint64 quotient = 0; // gold owed ÷ gold in a round, in hundredths; above the full rounds when a last one follows
 
     RoundPlan::Pass pass(qint64 number) const;
     // One for each poor person in a full round, as many as the gold at hand needs in the last.
@@ -52,7 +52,11 @@ std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople);
 // for gold one weighs, to the nearest for lira, down to tell whether it had more
 // decimals. Nothing for a figure that is not a finite number at least 0, or too large
 // to count in hundredths.
-enum class Rounding { Up, Nearest, Down };
+enum class Rounding {
+    Up,
+    Nearest,
+    Down
+};
 std::optional<qint64> hundredths(double value, Rounding rounding);
 
 // A count of units as a number: 18900 hundredths as 189.

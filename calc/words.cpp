@@ -12,9 +12,9 @@ namespace {
 // vowel is a back one: Kemal'in, Resul'ün. Matched at the end of the last word, so
 // that Nurcemal and Gülhilal follow Cemal and Hilal; every name ending in "lal" is soft.
 const QStringList softL = {
-    QStringLiteral("lal"),   QStringLiteral("kemal"), QStringLiteral("cemal"), QStringLiteral("nihal"),
-    QStringLiteral("ikbal"), QStringLiteral("meral"), QStringLiteral("neval"), QStringLiteral("visal"),
-    QStringLiteral("vüsal"), QStringLiteral("hayal"), QStringLiteral("resul"), QStringLiteral("rasul"),
+    QStringLiteral("lal"),    QStringLiteral("kemal"), QStringLiteral("cemal"), QStringLiteral("nihal"),
+    QStringLiteral("ikbal"),  QStringLiteral("meral"), QStringLiteral("neval"), QStringLiteral("visal"),
+    QStringLiteral("vüsal"),  QStringLiteral("hayal"), QStringLiteral("resul"), QStringLiteral("rasul"),
     QStringLiteral("şevval"), QStringLiteral("zülal"), QStringLiteral("emsal"),
 };
 

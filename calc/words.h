@@ -8,8 +8,7 @@
 // The guidance's own words that the record quotes, as "Karvela Nasıl Yapılır?" and the
 // screens of the two closing rounds say them, with their lines joined.
 namespace Quoted {
-inline const QString handoverLead =
-    QStringLiteral("Vefat edenin velisi veya vekili altını fakire verirken şöyle der:");
+inline const QString handoverLead = QStringLiteral("Vefat edenin velisi veya vekili altını fakire verirken şöyle der:");
 // The names in the guidance's formula, for a deceased whose names were not typed.
 inline const QString unnamed = QStringLiteral("Falan oğlu (kızı) falanın");
 inline const QString prayerDebt = QStringLiteral("namaz borcuna");

@@ -84,7 +84,8 @@ QString faultSentence(const CalculationError &error, const QString &box, const Q
     case Fault::NotADate:
         return QStringLiteral("%1 kutusundaki %2 tarih olarak okunamadı.").arg(box, held);
     case Fault::ShortYear:
-        return QStringLiteral("%1 kutusundaki %2 tarihinde yıl dört haneli değil; hangi yüzyıl olduğu belli değil.").arg(box, held);
+        return QStringLiteral("%1 kutusundaki %2 tarihinde yıl dört haneli değil; hangi yüzyıl olduğu belli değil.")
+            .arg(box, held);
     case Fault::NoSuchDay:
         return QStringLiteral("%1 kutusundaki %2 takvimde olmayan bir gün.").arg(box, held);
     case Fault::BeforeBirth:
@@ -98,7 +99,8 @@ QString faultSentence(const CalculationError &error, const QString &box, const Q
     }
     if (error.kind() == ErrorKind::DivisionByZero)
         return QStringLiteral("%1 kutusundaki %2 ile bölme yapılamadı.").arg(box, held);
-    return QStringLiteral("%1 kutusundaki %2 ile sonuç hesaplanamayacak kadar büyük ya da tanımsız çıktı.").arg(box, held);
+    return QStringLiteral("%1 kutusundaki %2 ile sonuç hesaplanamayacak kadar büyük ya da tanımsız çıktı.")
+        .arg(box, held);
 }
 
 QString faultHint(Fault fault, bool computed)
@@ -139,9 +141,7 @@ QString faultHint(Fault fault, bool computed)
 
 } // namespace
 
-CalculationError::CalculationError(Fault fault, int input) : m_kind(kindOf(fault)), m_fault(fault), m_input(input)
-{
-}
+CalculationError::CalculationError(Fault fault, int input) : m_kind(kindOf(fault)), m_fault(fault), m_input(input) {}
 
 const char *CalculationError::what() const noexcept
 {

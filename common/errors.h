@@ -21,8 +21,8 @@ enum class Fault {
     NotANumber, // words, or a number written in a way that is not read
     TooLarge,   // beyond the range of a double
     Negative,
-    Zero,       // a zero that something is divided by
-    NotWhole,   // a fraction where only a whole number makes sense
+    Zero,     // a zero that something is divided by
+    NotWhole, // a fraction where only a whole number makes sense
 
     // What is wrong with a date, or with the two dates of a life.
     EmptyDate,   // nothing, or only blanks, where a date is asked for

@@ -7,11 +7,22 @@
 // The title of every box that is not given one.
 inline const QString applicationTitle = QStringLiteral("KARVELA PROGRAMI");
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageIcon { None, Exclamation, Critical };
+enum class MessageButtons {
+    Ok,
+    YesNo
+};
+enum class MessageIcon {
+    None,
+    Exclamation,
+    Critical
+};
 
 // What the user pressed.
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer {
+    Ok,
+    Yes,
+    No
+};
 
 struct MessageBoxRequest
 {

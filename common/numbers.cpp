@@ -139,7 +139,8 @@ std::optional<double> leadingNumber(const QString &text)
     if (error == std::errc::invalid_argument)
         return std::nullopt;
     if (error == std::errc::result_out_of_range) {
-        const bool tooLarge = isTooLarge(std::string_view(candidate.data(), static_cast<size_t>(end - candidate.data())));
+        const bool tooLarge = isTooLarge(
+            std::string_view(candidate.data(), static_cast<size_t>(end - candidate.data())));
         value = tooLarge ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -value : value;
@@ -192,7 +193,7 @@ double Round(double value, int decimals)
     const double scale = std::pow(10.0, decimals);
     const double scaled = value * scale;
     if (!std::isfinite(scaled) || std::fabs(scaled) >= 0x1p52)
-        return value; // already whole at this many decimals
+        return value;                      // already whole at this many decimals
     return std::nearbyint(scaled) / scale; // the default rounding mode sends ties to even
 }
 

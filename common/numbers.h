@@ -46,7 +46,10 @@ QString formatNumber(double value);
 // The one writer of figures for reading, in `locale`: grouped thousands or none, and
 // either up to 15 significant digits without trailing zeros (`decimals` below 0) or
 // exactly `decimals` places. A zero is never written "-0". The value must be finite.
-enum class Grouping { None, Thousands };
+enum class Grouping {
+    None,
+    Thousands
+};
 inline constexpr int significantDigits = -1;
 QString writeNumber(double value, const QLocale &locale, Grouping grouping, int decimals = significantDigits);
 

@@ -14,8 +14,11 @@ ScreenState standingOf(const ScreenCase &saved, Expiation expiation)
 {
     if (!saved.goldCalculated)
         return {};
-    RecordFigures f{.wheatPrice = *saved.wheatPrice, .goldPrice = *saved.goldPrice, .hijriAge = *saved.hijriAge,
-                    .sex = saved.sex, .pricesDay = saved.pricesDay};
+    RecordFigures f{.wheatPrice = *saved.wheatPrice,
+                    .goldPrice = *saved.goldPrice,
+                    .hijriAge = *saved.hijriAge,
+                    .sex = saved.sex,
+                    .pricesDay = saved.pricesDay};
     try {
         f.years = yearsToSettle(f.hijriAge, f.sex);
         f.goldNeeded = expiation == Expiation::Prayers
@@ -23,7 +26,8 @@ ScreenState standingOf(const ScreenCase &saved, Expiation expiation)
                            : fastingGold(f.years, f.wheatPrice, f.goldPrice);
         if (saved.roundsCounted) {
             const double perRound = goldPerRound(*saved.goldAtHand, *saved.poorPeople);
-            f.rounds = RecordFigures::Rounds{*saved.goldAtHand, *saved.poorPeople, roundsNeeded(f.goldNeeded, perRound)};
+            f.rounds = RecordFigures::Rounds{*saved.goldAtHand, *saved.poorPeople,
+                                             roundsNeeded(f.goldNeeded, perRound)};
         }
     } catch (const CalculationError &) {
         return {};

@@ -18,8 +18,8 @@ inline QString fuzzText(const uint8_t *data, size_t size)
 }
 
 // A broken property is a crash, which libFuzzer reports with the input that caused it.
-#define FUZZ_REQUIRE(condition)                                                                   \
-    do {                                                                                          \
-        if (!(condition))                                                                         \
-            std::abort();                                                                         \
+#define FUZZ_REQUIRE(condition)                                                                                        \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            std::abort();                                                                                              \
     } while (false)

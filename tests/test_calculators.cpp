@@ -10,8 +10,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 
 // The prayer and fasting screens driven as a user would: type, click, answer the
 // boxes, then read the result boxes and the boxes that were shown, in order.
@@ -58,7 +58,13 @@ void TestCalculators::sessions_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QLocale>("locale");
 
-    struct Row { const char *name; ScreenId screen; const char *answers, *steps, *messages, *boxes; QLocale locale = turkish; };
+    struct Row
+    {
+        const char *name;
+        ScreenId screen;
+        const char *answers, *steps, *messages, *boxes;
+        QLocale locale = turkish;
+    };
     const Row rows[] = {
         // The prayer screen.
         {"woman 71, Yes, then rounds", ScreenId::Form6, "Y",
@@ -70,10 +76,10 @@ void TestCalculators::sessions_data()
         {"woman, both prices empty: the 432 g figure stays", ScreenId::Form6, "N", "Text1=71|Command1",
          "question|converter|badPrices", "Text2=62|Text10=26784"},
         {"man, both prices empty: no stale gold", ScreenId::Form6, "YN",
-         "Text8=1|Text3=400|Text1=71|Command2|Text8=|Text3=|Command2",
-         "question|continue|question|converter|badPrices", "Text2=59|Text10="},
-        {"man, wheat only empty", ScreenId::Form6, "N", "Text3=400|Text1=30|Command2",
-         "question|converter|badPrices", "Text2=18|Text10="},
+         "Text8=1|Text3=400|Text1=71|Command2|Text8=|Text3=|Command2", "question|continue|question|converter|badPrices",
+         "Text2=59|Text10="},
+        {"man, wheat only empty", ScreenId::Form6, "N", "Text3=400|Text1=30|Command2", "question|converter|badPrices",
+         "Text2=18|Text10="},
         {"woman, a blank price is not empty", ScreenId::Form6, "N", "Text8= |Text3=400|Text1=71|Command1",
          "question|converter|report:TypeMismatch", "Text2=62|Text10=26784"},
         {"man, a blank price empties the gold", ScreenId::Form6, "NN",
@@ -105,21 +111,20 @@ void TestCalculators::sessions_data()
         {"no gold at hand: reported, rounds emptied", ScreenId::Form6, "N",
          "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|Text11=|Command13",
          "question|converter|report:TypeMismatch", "Text13=|Text14="},
-        {"gold per round overflows", ScreenId::Form6, "",
-         "Text11=1e308|Text12=10|Command13", "report:Overflow", "Text13=|Text14="},
+        {"gold per round overflows", ScreenId::Form6, "", "Text11=1e308|Text12=10|Command13", "report:Overflow",
+         "Text13=|Text14="},
 
         // The devir record, refused while the screen shows no current figures.
         {"record before any gold figure", ScreenId::Form6, "", "DevirCizelgesi", "recordFirst", ""},
-        {"record after a price changed", ScreenId::Form6, "N", "Text8=1|Text3=400|Text1=71|Command1|Text3=500|DevirCizelgesi",
-         "question|converter|recordResettle", ""},
+        {"record after a price changed", ScreenId::Form6, "N",
+         "Text8=1|Text3=400|Text1=71|Command1|Text3=500|DevirCizelgesi", "question|converter|recordResettle", ""},
         {"record with rounds of an earlier gold figure", ScreenId::Form7, "NN",
          "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text1=70|Command2|DevirCizelgesi",
          "question|converter|question|converter|recordRecount", "Text9=1,2"},
 
         // The fasting screen.
-        {"man 71, then rounds", ScreenId::Form7, "Y",
-         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6", "question|continue",
-         "Text2=59|Text5=12,39|Text9=1,2"},
+        {"man 71, then rounds", ScreenId::Form7, "Y", "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6",
+         "question|continue", "Text2=59|Text5=12,39|Text9=1,2"},
         {"reminder says only the note", ScreenId::Form7, "", "@Text1", "noteFasting", ""},
         {"letters for gold: reported, no stale gold", ScreenId::Form7, "NN",
          "Text4=2|Text3=500|Text1=71|Command2|Text3=abc|Command2",
@@ -200,7 +205,12 @@ void TestCalculators::namedReports_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QStringList>("boxes");
 
-    struct Row { const char *name; ScreenId screen; const char *steps, *report, *named, *focus, *boxes; };
+    struct Row
+    {
+        const char *name;
+        ScreenId screen;
+        const char *steps, *report, *named, *focus, *boxes;
+    };
     const Row rows[] = {
         {"prayer, empty age", ScreenId::Form6, "Text8=1|Text3=400|Command1", "TypeMismatch",
          "\"Vefat edenin yaşı\" kutusu boş", "Text1", "Text2=|Text10="},
@@ -218,10 +228,12 @@ void TestCalculators::namedReports_data()
          "DivisionByZero", "\"Fakir sayısı\" kutusundaki \"0\"", "Text12", "Text13=|Text14="},
         {"fasting, no poor", ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=0|Command6",
          "DivisionByZero", "\"Fakir sayısı\" kutusundaki \"0\"", "Text8", "Text9="},
-        {"fasting, half a poor person", ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2,5|Command6",
-         "OutOfRange", "\"Fakir sayısı\" kutusundaki \"2,5\" tam sayı değil", "Text8", "Text9="},
-        {"fasting, negative gold at hand", ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=-5|Text8=2|Command6",
-         "OutOfRange", "\"Mevcut Altın Miktarı ( Gram )\" kutusundaki \"-5\"", "Text6", "Text9="},
+        {"fasting, half a poor person", ScreenId::Form7,
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2,5|Command6", "OutOfRange",
+         "\"Fakir sayısı\" kutusundaki \"2,5\" tam sayı değil", "Text8", "Text9="},
+        {"fasting, negative gold at hand", ScreenId::Form7,
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=-5|Text8=2|Command6", "OutOfRange",
+         "\"Mevcut Altın Miktarı ( Gram )\" kutusundaki \"-5\"", "Text6", "Text9="},
         {"prayer, rounds before any gold figure", ScreenId::Form6, "Text11=100|Text12=2|Command13", "TypeMismatch",
          "\"İskat için verilmesi gereken altın gram miktarı\" kutusu boş.\n\nBu kutuyu program doldurur", "Text10",
          "Text13=200|Text14="},
@@ -231,9 +243,8 @@ void TestCalculators::namedReports_data()
          "\"Bugün 1 kg buğday\" kutusundaki \"1e306\" ile", "Text8", "Text10="},
         {"prayer, the gold per round overflows", ScreenId::Form6, "Text11=1e308|Text12=10|Command13", "Overflow",
          "\"Mevcut altının gram miktarı\" kutusundaki \"1e308\" ile", "Text11", "Text13=|Text14="},
-        {"long text is cut", ScreenId::Form7,
-         "Text4=2|Text3=beş yüz lira, bugünkü kuyumcu fiyatı|Text1=71|Command2", "TypeMismatch",
-         "\"beş yüz lira, bugünkü kuyumcu …\"", "Text3", "Text5="},
+        {"long text is cut", ScreenId::Form7, "Text4=2|Text3=beş yüz lira, bugünkü kuyumcu fiyatı|Text1=71|Command2",
+         "TypeMismatch", "\"beş yüz lira, bugünkü kuyumcu …\"", "Text3", "Text5="},
         {"hijri, letters", ScreenId::Form8, "Text1=abc|Command1", "TypeMismatch",
          "\"VEFAT EDENİN YAŞI\" kutusundaki \"abc\" sayı olarak okunamadı", "Text1", "Text2="},
         {"hijri, negative age", ScreenId::Form8, "Text1=-3|Command1", "OutOfRange",
@@ -241,7 +252,8 @@ void TestCalculators::namedReports_data()
         {"hijri, a death before the birth", ScreenId::Form8,
          "Text3=12.03.1948|Text4=02.11.2025|Command2|Text4=01.01.1940|Command2", "OutOfRange",
          "\"VEFAT TARİHİ\" kutusundaki \"01.01.1940\" doğum tarihinden önce.\n\nLütfen doğum ve vefat tarihlerini "
-         "kontrol ediniz (örneğin 23.04.1951).", "Text4", "Text1=77,64|Text2=|Text5="},
+         "kontrol ediniz (örneğin 23.04.1951).",
+         "Text4", "Text1=77,64|Text2=|Text5="},
         {"hijri, no such day", ScreenId::Form8, "Text3=31.02.1950|Text4=02.11.2025|Command2", "OutOfRange",
          "\"DOĞUM TARİHİ\" kutusundaki \"31.02.1950\" takvimde olmayan bir gün", "Text3", "Text2=|Text5="},
         {"hijri, a two-digit year", ScreenId::Form8, "Text3=12.03.1948|Text4=2.11.25|Command2", "TypeMismatch",
@@ -304,7 +316,9 @@ QString readPdf(const QString &pdf, int page = 0)
     QProcess reader;
     QStringList arguments = {QStringLiteral("-layout"), pdf, QStringLiteral("-")};
     if (page > 0)
-        arguments = QStringList{QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page)} + arguments;
+        arguments = QStringList{QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                QString::number(page)} +
+                    arguments;
     reader.start(QStringLiteral("pdftotext"), arguments);
     reader.waitForFinished(20000);
     return QString::fromUtf8(reader.readAllStandardOutput());
@@ -457,8 +471,10 @@ void TestCalculators::longRecordTurksPages()
         if (text.contains(checklistRow))
             QVERIFY2(text.contains(u"Her fakire verilen altın"), qPrintable(text));
     }
-    static const QRegularExpression lastRound(QStringLiteral("^\\s*118\\s+☐ 1\\. fakir: 1 g\\s+☐ 2\\. fakir: 1 g\\s+☐ 3\\. fakir: 1 g\\s+☐ 4\\. fakir: 1 g\\s+0\\s*g"),
-                                              QRegularExpression::MultilineOption);
+    static const QRegularExpression lastRound(
+        QStringLiteral(
+            "^\\s*118\\s+☐ 1\\. fakir: 1 g\\s+☐ 2\\. fakir: 1 g\\s+☐ 3\\. fakir: 1 g\\s+☐ 4\\. fakir: 1 g\\s+0\\s*g"),
+        QRegularExpression::MultilineOption);
     QVERIFY2(whole.contains(lastRound), qPrintable(whole.right(2000)));
     QVERIFY2(readPdf(pdf, pages).contains(u"İmza: ___"), qPrintable(readPdf(pdf, pages)));
 }
@@ -480,7 +496,8 @@ void TestCalculators::caseSavedAndOpened()
         QVERIFY(window->saveCaseAs(path));
         const QString nowhere = folder.filePath(u"missing/case.karvela"_qs);
         QVERIFY(!window->saveCaseAs(nowhere));
-        QVERIFY(app.messages.shown.last().text.startsWith(u"\""_qs + QDir::toNativeSeparators(nowhere) + u"\" kaydedilemedi"_qs));
+        QVERIFY(app.messages.shown.last().text.startsWith(u"\""_qs + QDir::toNativeSeparators(nowhere) +
+                                                          u"\" kaydedilemedi"_qs));
     }
     for (const QLocale &locale : {turkish, english}) {
         QLocale::setDefault(locale);
@@ -493,9 +510,11 @@ void TestCalculators::caseSavedAndOpened()
         const QString gold = locale == turkish ? u"Text10=672,878048780488"_qs : u"Text10=672.878048780488"_qs;
         QString mismatch;
         QVERIFY2(Scenario::boxesMatch(ScreenTest::window(ScreenId::Form6), {u"Text8=11"_qs, u"Text2=66"_qs, gold},
-                                      &mismatch), qPrintable(mismatch));
-        QVERIFY2(Scenario::boxesMatch(ScreenTest::window(ScreenId::Form7), {u"Text6=30"_qs, u"Text9="_qs + locale.toString(0.1)},
-                                      &mismatch), qPrintable(mismatch));
+                                      &mismatch),
+                 qPrintable(mismatch));
+        QVERIFY2(Scenario::boxesMatch(ScreenTest::window(ScreenId::Form7),
+                                      {u"Text6=30"_qs, u"Text9="_qs + locale.toString(0.1)}, &mismatch),
+                 qPrintable(mismatch));
     }
     QLocale::setDefault(turkish);
 
@@ -516,8 +535,8 @@ void TestCalculators::caseSavedAndOpened()
     ScreenTest app;
     QVERIFY(app.screens.openCase(earlier.fileName()));
     auto *window = ScreenTest::window(ScreenId::Form6)->findChild<DevirWindow *>();
-    QVERIFY(recordText(window).contains(
-        u"Fiyatlar "_qs + turkish.toString(yesterday, u"d MMMM yyyy") + u" tarihlidir;"_qs));
+    QVERIFY(recordText(window).contains(u"Fiyatlar "_qs + turkish.toString(yesterday, u"d MMMM yyyy") +
+                                        u" tarihlidir;"_qs));
     Screen *prayer = ScreenTest::window(ScreenId::Form6);
     ScreenTest::type(ScreenTest::control<QLineEdit>(prayer, "Text8"), u"12"_qs);
     QVERIFY(!app.screens.openCase(cut.fileName()));

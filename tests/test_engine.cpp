@@ -69,7 +69,13 @@ void TestEngine::val_data()
     QTest::addColumn<double>("expected");
 
     const double max = std::numeric_limits<double>::max();
-    struct Row { const char *name; QLocale locale; const char *text; double expected; };
+    struct Row
+    {
+        const char *name;
+        QLocale locale;
+        const char *text;
+        double expected;
+    };
     const Row rows[] = {
         {"leading blanks, trailing letters", turkish, "  12.5abc", 12.5},
         {"exponent", turkish, "1e3", 1000},
@@ -97,7 +103,10 @@ void TestEngine::val_data()
         {"leading point", english, ".5", 0.5},
         {"lone point", english, ".", 0},
         {"tabs and newline skipped", english, "\t\n 8", 8},
-        {"no-break space skipped", turkish, "\xc2\xa0" "5", 5},
+        {"no-break space skipped", turkish,
+         "\xc2\xa0"
+         "5",
+         5},
         {"inner blank ends the number", english, "1 2", 1},
         {"inf is not a number", english, "inf", 0},
         {"nan is not a number", english, "nan", 0},
@@ -105,9 +114,13 @@ void TestEngine::val_data()
         {"negative zero", english, "-0", 0},
         {"too large clamps", english, "1e309", max},
         {"too large negative clamps", english, "-1e400", -max},
-        {"many digits clamp", english, "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000", max},
+        {"many digits clamp", english,
+         "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+         max},
         {"too small is zero", english, "1e-400", 0},
-        {"tiny with leading zeros is zero", english, "0.0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000001", 0},
+        {"tiny with leading zeros is zero", english,
+         "0.0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000001",
+         0},
         {"large mantissa, negative exponent", english, "100000e-400", 0},
         {"small mantissa, huge exponent", english, "0.001e400", max},
         {"exponent at the end of long long", english, "22e9223372036854775807", max},
@@ -135,8 +148,14 @@ void TestEngine::cdbl_data()
     QTest::addColumn<std::optional<double>>("expected"); // nullopt: the error below
     QTest::addColumn<ErrorKind>("error");
 
-    struct Row { const char *name; QLocale locale; const char *text; std::optional<double> expected;
-                 ErrorKind error = ErrorKind::TypeMismatch; };
+    struct Row
+    {
+        const char *name;
+        QLocale locale;
+        const char *text;
+        std::optional<double> expected;
+        ErrorKind error = ErrorKind::TypeMismatch;
+    };
     const Row rows[] = {
         {"decimal comma", turkish, "12,5", 12.5},
         {"grouped thousands", turkish, "1.250", 1250},
@@ -199,8 +218,8 @@ void TestEngine::format_data()
     QTest::newRow("negative") << turkish << -3.5 << QStringLiteral("-3,5");
     QTest::newRow("large uses exponent") << turkish << 1.5e20 << QStringLiteral("1,5E+20");
     QTest::newRow("small uses exponent") << turkish << 1e-7 << QStringLiteral("1E-07");
-    QTest::newRow("largest double stays readable") << turkish << std::numeric_limits<double>::max()
-                                                   << QStringLiteral("1,79769313486231E+308");
+    QTest::newRow("largest double stays readable")
+        << turkish << std::numeric_limits<double>::max() << QStringLiteral("1,79769313486231E+308");
 }
 
 void TestEngine::format()
@@ -311,7 +330,13 @@ void TestEngine::computes_data()
     QTest::addColumn<double>("expected");
     QTest::addColumn<std::optional<ErrorKind>>("error"); // set: the computation must raise it
 
-    struct Row { const char *name; Computation computation; double expected; std::optional<ErrorKind> error = {}; };
+    struct Row
+    {
+        const char *name;
+        Computation computation;
+        double expected;
+        std::optional<ErrorKind> error = {};
+    };
     const Row rows[] = {
         // Years to settle: the age less the age of obligation, never below nothing.
         {"woman 71", [] { return yearsToSettle(71, Sex::Woman); }, 62},
@@ -329,9 +354,12 @@ void TestEngine::computes_data()
         {"prayer gold, half gram", [] { return goldWorth(wheatValue(prayerWheat(59), 1), 400); }, 560.5},
         {"prayer gold, decimal wheat", [] { return goldWorth(wheatValue(prayerWheat(61), 1.5), 400); }, 869.25},
         {"prayer gold, today's prices", [] { return goldWorth(wheatValue(prayerWheat(62), 10), 4000); }, 589},
-        {"prayer gold, free gold", [] { return goldWorth(wheatValue(prayerWheat(59), 1), 0); }, 0, ErrorKind::DivisionByZero},
-        {"prayer gold, nothing over nothing", [] { return goldWorth(wheatValue(prayerWheat(0), 1), 0); }, 0, ErrorKind::Overflow},
-        {"prayer gold, beyond a double", [] { return goldWorth(wheatValue(prayerWheat(59), 1e300), 1e-300); }, 0, ErrorKind::Overflow},
+        {"prayer gold, free gold", [] { return goldWorth(wheatValue(prayerWheat(59), 1), 0); }, 0,
+         ErrorKind::DivisionByZero},
+        {"prayer gold, nothing over nothing", [] { return goldWorth(wheatValue(prayerWheat(0), 1), 0); }, 0,
+         ErrorKind::Overflow},
+        {"prayer gold, beyond a double", [] { return goldWorth(wheatValue(prayerWheat(59), 1e300), 1e-300); }, 0,
+         ErrorKind::Overflow},
 
         // The fasts: 52.5 kg of wheat a year.
         {"fasting gold, man", [] { return fastingGold(59, 2, 500); }, 12.39},
@@ -395,14 +423,14 @@ void TestEngine::roundPlans_data()
 
     QTest::newRow("exact split") << 600.0 << 100.0 << 2.0 << "3+0=3 ÷3 100,100>400 100,100>0";
     QTest::newRow("last round short") << 589.0 << 100.0 << 2.0 << "2+189=3 ÷2.95 100,100>389 100,89>0";
-    QTest::newRow("the screen's figure rounded up") << 672.878048780488 << 30.0 << 3.0
-                                                    << "7+42.88=8 ÷7.48 30,30,30>582.88 30,12.88>0";
+    QTest::newRow("the screen's figure rounded up")
+        << 672.878048780488 << 30.0 << 3.0 << "7+42.88=8 ÷7.48 30,30,30>582.88 30,12.88>0";
     QTest::newRow("as the screen shows it") << 3.3000000000000003 << 1.0 << 1.0 << "3+0.3=4 ÷3.3 1>2.3 0.3>0";
     QTest::newRow("a sliver past full rounds") << 600.001 << 200.0 << 1.0 << "3+0.01=4 ÷3.01 200>400.01 0.01>0";
     QTest::newRow("gold at hand above the need") << 589.0 << 1000.0 << 2.0 << "0+589=1 ÷0.29 589>0";
     QTest::newRow("decimals add up") << 8.00625 << 5.0 << 2.0 << "0+8.01=1 ÷0.8 5,3.01>0";
-    QTest::newRow("gold at hand of three decimals") << 1.0 << 0.125 << 3.0
-                                                    << "2+0.25=3 ÷2.67 0.125,0.125,0.125>0.63 0.125,0.125>0";
+    QTest::newRow("gold at hand of three decimals")
+        << 1.0 << 0.125 << 3.0 << "2+0.25=3 ÷2.67 0.125,0.125,0.125>0.63 0.125,0.125>0";
     QTest::newRow("nothing needed") << 0.0 << 5.0 << 2.0 << "0+0=0 ÷0";
     QTest::newRow("too large to count") << 1e300 << 0.001 << 2.0 << "";
     QTest::newRow("no gold at hand") << 589.0 << 0.0 << 2.0 << "";
@@ -422,8 +450,11 @@ void TestEngine::roundPlans()
     }
     QVERIFY(made);
     const auto grams = [&](qint64 units) { return QString::number(unitsToNumber(units, made->decimals), 'g', 15); };
-    QStringList written = {QStringLiteral("%1+%2=%3 ÷%4").arg(made->fullRounds).arg(grams(made->lastRound))
-                               .arg(made->totalRounds).arg(QString::number(unitsToNumber(made->quotient, 2), 'g', 15))};
+    QStringList written = {QStringLiteral("%1+%2=%3 ÷%4")
+                               .arg(made->fullRounds)
+                               .arg(grams(made->lastRound))
+                               .arg(made->totalRounds)
+                               .arg(QString::number(unitsToNumber(made->quotient, 2), 'g', 15))};
     qint64 given = 0;
     for (qint64 number = 1; number <= made->totalRounds; ++number) {
         const RoundPlan::Pass round = made->pass(number);
@@ -530,8 +561,8 @@ namespace {
 ScreenState calculated(Expiation expiation, double age, double wheat, double gold, double atHand = 0, double poor = 0,
                        Sex sex = Sex::Woman)
 {
-    RecordFigures f{.wheatPrice = wheat, .goldPrice = gold, .hijriAge = age, .sex = sex,
-                    .years = yearsToSettle(age, sex)};
+    RecordFigures f{
+        .wheatPrice = wheat, .goldPrice = gold, .hijriAge = age, .sex = sex, .years = yearsToSettle(age, sex)};
     f.goldNeeded = expiation == Expiation::Prayers ? goldWorth(wheatValue(prayerWheat(f.years), wheat), gold)
                                                    : fastingGold(f.years, wheat, gold);
     if (atHand > 0)
@@ -638,8 +669,8 @@ void TestEngine::ceremonyRecords_data()
         293);
     row("names in capitals", woman71, none, "AYŞE|AHMET|",
         "\"AHMET kızı AYŞE'NİN 62 senelik namaz borcuna|Velî / vekil: ______", 5);
-    row("a soft l, a father alone", calculated(Expiation::Prayers, 71, 1, 400, 100, 2, Sex::Man), none, " Kemal |Celal|",
-        "\"Celal oğlu Kemal'in 59 senelik namaz borcuna", 5);
+    row("a soft l, a father alone", calculated(Expiation::Prayers, 71, 1, 400, 100, 2, Sex::Man), none,
+        " Kemal |Celal|", "\"Celal oğlu Kemal'in 59 senelik namaz borcuna", 5);
     row("only the father's name", woman71, none, "|Ahmet|", "\"Ahmet kızı falanın 62 senelik", 5);
     row("many poor in one line", calculated(Expiation::Prayers, 71, 1, 400, 0.5, 120), none, "||",
         "1 ☐ 120 fakirin her birine 0,50 g 529 g|10 ☐ 98 fakirin her birine 0,50 g 0 g", 12);
@@ -680,13 +711,16 @@ void TestEngine::genitives_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("genitive");
     const char *rows[][2] = {
-        {"Ayşe", "Ayşe'nin"},       {"Mehmet", "Mehmet'in"},     {"Fatma", "Fatma'nın"},   {"Yusuf", "Yusuf'un"},
-        {"Ümmü", "Ümmü'nün"},       {"Ahmet Ali", "Ahmet Ali'nin"}, {"Ömer", "Ömer'in"},    {"Oğuz", "Oğuz'un"},
-        {"Hüsnü", "Hüsnü'nün"},     {"Kemal", "Kemal'in"},       {"Celal", "Celal'in"},    {"Cemal", "Cemal'in"},
-        {"Hilal", "Hilal'in"},      {"Nihal", "Nihal'in"},       {"İkbal", "İkbal'in"},    {"Meral", "Meral'in"},
-        {"Resul", "Resul'ün"},      {"Bilal", "Bilal'in"},       {"Celâl", "Celâl'in"},    {"Halil", "Halil'in"},
-        {"Mustafa Kemal", "Mustafa Kemal'in"}, {"AYŞE", "AYŞE'NİN"}, {"ALİ", "ALİ'NİN"}, {"IŞIL", "IŞIL'IN"},
-        {"YUSUF", "YUSUF'UN"},      {"  Zeynep  ", "Zeynep'in"}, {"Hatice", "Hatice'nin"}, {"Rabia", "Rabia'nın"},
+        {"Ayşe", "Ayşe'nin"},   {"Mehmet", "Mehmet'in"},     {"Fatma", "Fatma'nın"},
+        {"Yusuf", "Yusuf'un"},  {"Ümmü", "Ümmü'nün"},        {"Ahmet Ali", "Ahmet Ali'nin"},
+        {"Ömer", "Ömer'in"},    {"Oğuz", "Oğuz'un"},         {"Hüsnü", "Hüsnü'nün"},
+        {"Kemal", "Kemal'in"},  {"Celal", "Celal'in"},       {"Cemal", "Cemal'in"},
+        {"Hilal", "Hilal'in"},  {"Nihal", "Nihal'in"},       {"İkbal", "İkbal'in"},
+        {"Meral", "Meral'in"},  {"Resul", "Resul'ün"},       {"Bilal", "Bilal'in"},
+        {"Celâl", "Celâl'in"},  {"Halil", "Halil'in"},       {"Mustafa Kemal", "Mustafa Kemal'in"},
+        {"AYŞE", "AYŞE'NİN"},   {"ALİ", "ALİ'NİN"},          {"IŞIL", "IŞIL'IN"},
+        {"YUSUF", "YUSUF'UN"},  {"  Zeynep  ", "Zeynep'in"}, {"Hatice", "Hatice'nin"},
+        {"Rabia", "Rabia'nın"},
     };
     for (const auto &[name, genitive] : rows)
         QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(genitive);
@@ -706,11 +740,18 @@ void TestEngine::iskatFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("refusal"); // empty: the case itself comes back
 
-    const ScreenCase prayers{.wheatPrice = 11, .goldPrice = 4100.5, .hijriAge = 75.25, .goldAtHand = 30,
-                             .poorPeople = 3, .sex = Sex::Man, .goldCalculated = true, .roundsCounted = true,
+    const ScreenCase prayers{.wheatPrice = 11,
+                             .goldPrice = 4100.5,
+                             .hijriAge = 75.25,
+                             .goldAtHand = 30,
+                             .poorPeople = 3,
+                             .sex = Sex::Man,
+                             .goldCalculated = true,
+                             .roundsCounted = true,
                              .pricesDay = QDate(2026, 12, 9)};
     const ScreenCase fasts{.wheatPrice = 0, .hijriAge = 75, .goldAtHand = 0.125};
-    const QByteArray whole = writeIskatFile({{QStringLiteral("Ayşe \"Hanım\""), QStringLiteral("Ahmet"), {}}, prayers, fasts});
+    const QByteArray whole = writeIskatFile(
+        {{QStringLiteral("Ayşe \"Hanım\""), QStringLiteral("Ahmet"), {}}, prayers, fasts});
     const auto edited = [&](const char *from, const QByteArray &to) { return QByteArray(whole).replace(from, to); };
     const auto row = [](const char *name, const QByteArray &bytes, const char *refusal) {
         QTest::newRow(name) << bytes << QString::fromUtf8(refusal);

@@ -1,5 +1,5 @@
-#include "calc/expiation.h"
 #include "calc/devirrecord.h"
+#include "calc/expiation.h"
 #include "calc/hijri.h"
 #include "common/numbers.h"
 #include "guide/guidetexts.h"
@@ -49,7 +49,8 @@ void TestGuide::howToIsQuestionsAndAnswers()
     }
     QVERIFY(answered);
     QCOMPARE(questions.size(), 3);
-    QCOMPARE(questions[0], QStringLiteral("Sual: Namaz ve oruç kefaret iskâtı için verilmesi gereken miktar nedir ve kime verilir?"));
+    QCOMPARE(questions[0],
+             QStringLiteral("Sual: Namaz ve oruç kefaret iskâtı için verilmesi gereken miktar nedir ve kime verilir?"));
     QVERIFY(questions[1].contains(QLatin1String("Devir")));
     QVERIFY(questions[2].contains(QStringLiteral("mükellefiyet yaşı")));
 }
@@ -57,8 +58,8 @@ void TestGuide::howToIsQuestionsAndAnswers()
 void TestGuide::howToArithmeticHolds()
 {
     // Every worked figure "a × b ÷ c = d" in the text, evaluated left to right.
-    static const QRegularExpression chain(QStringLiteral(
-        "(\\d+(?:,\\d+)?(?:\\s*[×÷−]\\s*\\d+(?:,\\d+)?)+)\\s*=\\s*(\\d+(?:,\\d+)?)"));
+    static const QRegularExpression chain(
+        QStringLiteral("(\\d+(?:,\\d+)?(?:\\s*[×÷−]\\s*\\d+(?:,\\d+)?)+)\\s*=\\s*(\\d+(?:,\\d+)?)"));
     static const QRegularExpression term(QStringLiteral("([×÷−]?)\\s*(\\d+(?:,\\d+)?)"));
     int checked = 0;
     for (const QRegularExpressionMatch &match : chain.globalMatch(howToText())) {
@@ -82,18 +83,20 @@ void TestGuide::howToAgreesWithTheCalculators_data()
     const double womanYears = yearsToSettle(71, Sex::Woman);
     QTest::newRow("woman's years") << QStringLiteral("71 − 9 = %1").arg(figure(womanYears));
     QTest::newRow("man's years") << QStringLiteral("71 − 12 = %1").arg(figure(yearsToSettle(71, Sex::Man)));
-    QTest::newRow("prayer gold") << QStringLiteral("%1 × 3800 × 10 ÷ 4000 = %2").arg(figure(womanYears),
-                                                                                    figure(goldWorth(wheatValue(prayerWheat(womanYears), 10), 4000)));
-    QTest::newRow("fasting gold") << QStringLiteral("%1 × 10 × 52,5 ÷ 4000 = %2").arg(figure(womanYears),
-                                                                                     figure(fastingGold(womanYears, 10, 4000)));
+    QTest::newRow("prayer gold") << QStringLiteral("%1 × 3800 × 10 ÷ 4000 = %2")
+                                        .arg(figure(womanYears),
+                                             figure(goldWorth(wheatValue(prayerWheat(womanYears), 10), 4000)));
+    QTest::newRow("fasting gold") << QStringLiteral("%1 × 10 × 52,5 ÷ 4000 = %2")
+                                         .arg(figure(womanYears), figure(fastingGold(womanYears, 10, 4000)));
     const double years69 = yearsToSettle(69, Sex::Woman);
     QTest::newRow("years of 69") << QStringLiteral("69 − 9 = %1").arg(figure(years69));
     QTest::newRow("fixed rule") << QStringLiteral("%1 × 432 = %2").arg(figure(years69), figure(fixedRuleGold(years69)));
     QTest::newRow("a year by the fixed rule") << QStringLiteral("36 × 12 = %1").arg(figure(fixedRuleGold(1)));
     const double perRound = goldPerRound(120, 10);
     QTest::newRow("gold per round") << QStringLiteral("120 × 10 = %1").arg(figure(perRound));
-    QTest::newRow("rounds") << QStringLiteral("%1 ÷ %2 = %3").arg(figure(fixedRuleGold(years69)), figure(perRound),
-                                                                  figure(roundsNeeded(fixedRuleGold(years69), perRound)));
+    QTest::newRow("rounds") << QStringLiteral("%1 ÷ %2 = %3")
+                                   .arg(figure(fixedRuleGold(years69)), figure(perRound),
+                                        figure(roundsNeeded(fixedRuleGold(years69), perRound)));
     QTest::newRow("hijri age") << QStringLiteral("69 yaş, hicri olarak %1 yaştır").arg(figure(hijriAge(69)));
     QTest::newRow("a year of fasts") << QStringLiteral("30 × 1,75 = %1 kg").arg(figure(fastingGold(1, 1, 1)));
 }
@@ -107,15 +110,18 @@ void TestGuide::howToAgreesWithTheCalculators()
 void TestGuide::shortTextsAreExact()
 {
     // The devir record quotes the guidance: each quotation stands in one of its texts.
-    const QString guidance = QString(howToText() + zakatText() + rightsText()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (const QString &quotation : {Quoted::handoverLead, Quoted::unnamed, Quoted::prayerDebt, Quoted::handoverEnd, Quoted::answer,
-                                     Quoted::whyRounds, Quoted::nextPoor, Quoted::afterRounds, Quoted::zakatRound,
-                                     Quoted::rightsRound, Quoted::kefarets})
+    const QString guidance =
+        QString(howToText() + zakatText() + rightsText()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QString &quotation : {Quoted::handoverLead, Quoted::unnamed, Quoted::prayerDebt, Quoted::handoverEnd,
+                                     Quoted::answer, Quoted::whyRounds, Quoted::nextPoor, Quoted::afterRounds,
+                                     Quoted::zakatRound, Quoted::rightsRound, Quoted::kefarets})
         QVERIFY2(guidance.contains(quotation), qPrintable(quotation));
 
-    QCOMPARE(zakatText(), QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve sadaka-ı fıtr gibi "
-                                         "hukuka ait hakların iskatı için devir yapılır. "));
-    QCOMPARE(rightsText(), QStringLiteral("Son olarak ihtiyaten bir devir de, kul ve hayvan hakları için yapılır.\r\n"));
+    QCOMPARE(zakatText(),
+             QStringLiteral("Eldeki altınlarla, ihtiyaten bir kere de, zekat, kurban ve sadaka-ı fıtr gibi "
+                            "hukuka ait hakların iskatı için devir yapılır. "));
+    QCOMPARE(rightsText(),
+             QStringLiteral("Son olarak ihtiyaten bir devir de, kul ve hayvan hakları için yapılır.\r\n"));
 }
 
 void TestGuide::boxesShowTheTexts()

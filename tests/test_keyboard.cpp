@@ -24,7 +24,8 @@ void TestKeyboard::tabWalksTheDesignedOrder_data()
     QTest::addColumn<QStringList>("order");
 
     const auto names = [](const char *list) { return QString::fromLatin1(list).split(u' '); };
-    QTest::newRow("menu") << ScreenId::Form5 << names("Command2 Command3 Command90 Command7 Command8 Command4 Commandl");
+    QTest::newRow("menu") << ScreenId::Form5
+                          << names("Command2 Command3 Command90 Command7 Command8 Command4 Commandl");
     QTest::newRow("prayer") << ScreenId::Form6
                             << names("Text1 Command2 Command1 Text2 Text10 Text11 Text12 Command13 Text13 Text14 "
                                      "Command39 DevirCizelgesi Text8 Text3");

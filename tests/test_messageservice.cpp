@@ -39,9 +39,12 @@ void TestMessageService::showsTurkishBox_data()
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QString>("defaultButton");
 
-    const MessageBoxRequest question{.text = QStringLiteral("SORU?"), .title = QStringLiteral("BAŞLIK"),
-                                     .buttons = MessageButtons::YesNo, .icon = MessageIcon::Exclamation,
-                                     .secondButtonDefault = true, .systemModal = true};
+    const MessageBoxRequest question{.text = QStringLiteral("SORU?"),
+                                     .title = QStringLiteral("BAŞLIK"),
+                                     .buttons = MessageButtons::YesNo,
+                                     .icon = MessageIcon::Exclamation,
+                                     .secondButtonDefault = true,
+                                     .systemModal = true};
     const QStringList yesNo = {u"Evet"_qs, u"Hayır"_qs};
     QTest::newRow("Esc on a question answers its default No")
         << question << u"Esc"_qs << MessageAnswer::No << yesNo << u"Hayır"_qs;
@@ -50,8 +53,8 @@ void TestMessageService::showsTurkishBox_data()
     QTest::newRow("Evet answers Yes") << question << u"Evet"_qs << MessageAnswer::Yes << yesNo << u"Hayır"_qs;
     QTest::newRow("error report") << errorReport(ErrorKind::Overflow) << u"Enter"_qs << MessageAnswer::Ok
                                   << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
-    QTest::newRow("Esc on a note is OK") << MessageBoxRequest{.text = u"Not"_qs} << u"Esc"_qs
-                                         << MessageAnswer::Ok << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
+    QTest::newRow("Esc on a note is OK") << MessageBoxRequest{.text = u"Not"_qs} << u"Esc"_qs << MessageAnswer::Ok
+                                         << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
 }
 
 void TestMessageService::showsTurkishBox()

@@ -90,7 +90,8 @@ private:
 QString TestMonkey::check(bool ended, const RandomMessages &messages, qsizetype &messagesChecked) const
 {
     static const QRegularExpression localeNumber(QStringLiteral("^-?\\d+(,\\d+)?(E[+-]\\d+)?$"));
-    static const QRegularExpression hijriDates(QStringLiteral("^\\d+(,\\d+)? hicri yıl: \\d+ \\S+ \\d+ – \\d+ \\S+ \\d+$"));
+    static const QRegularExpression hijriDates(
+        QStringLiteral("^\\d+(,\\d+)? hicri yıl: \\d+ \\S+ \\d+ – \\d+ \\S+ \\d+$"));
     if (ended)
         return QStringLiteral("the program ended");
 
@@ -102,8 +103,8 @@ QString TestMonkey::check(bool ended, const RandomMessages &messages, qsizetype 
         anyVisible |= screen->isVisible();
         const QList<QLineEdit *> boxes = screen->findChildren<QLineEdit *>();
         for (const QLineEdit *box : boxes) {
-            const QString where =
-                QString::fromLatin1(screen->metaObject()->className()) + QStringLiteral("::") + box->objectName();
+            const QString where = QString::fromLatin1(screen->metaObject()->className()) + QStringLiteral("::") +
+                                  box->objectName();
             if (!box->isReadOnly()) {
                 if (box->text() != m_typed.value(typedKey(box)))
                     return where + QStringLiteral(" lost what was typed into it");
@@ -194,7 +195,7 @@ void TestMonkey::randomUse()
                             .arg(text.size() > 20 ? text.left(10) + QStringLiteral("…(%1)").arg(text.size()) : text,
                                  screenName, box->objectName()));
             box->selectAll();
-            box->insert(text); // as a paste would: one edit, whatever the characters
+            box->insert(text);                                    // as a paste would: one edit, whatever the characters
             m_typed[typedKey(box)] = text.left(box->maxLength()); // what the box can hold of it
         }
 

@@ -82,7 +82,8 @@ void TestNavigation::menuOpensAndReturns_data()
     QTest::newRow("prayer") << QStringLiteral("Command2") << ScreenId::Form6
                             << QStringLiteral("NAMAZ İSKATI - GRAM ALTIN HESABI");
     QTest::newRow("fasting") << QStringLiteral("Command3") << ScreenId::Form7 << QStringLiteral("ORUÇ İSKATI");
-    QTest::newRow("how-to") << QStringLiteral("Command90") << ScreenId::Form1 << QStringLiteral("Karvela Nasıl Yapılır?");
+    QTest::newRow("how-to") << QStringLiteral("Command90") << ScreenId::Form1
+                            << QStringLiteral("Karvela Nasıl Yapılır?");
     QTest::newRow("zakat") << QStringLiteral("Command7") << ScreenId::Form3
                            << QStringLiteral("Zekât, Kurban ve Sadaka-ı Fıtr İskatı");
     QTest::newRow("rights") << QStringLiteral("Command8") << ScreenId::Form4 << QStringLiteral("KUL VE HAYVAN HAKLARI");

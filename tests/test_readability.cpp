@@ -4,8 +4,8 @@
 #include "common/ui/boxlabel.h"
 #include "common/ui/karvelastyle.h"
 #include "common/ui/qtmessageservice.h"
-#include "support/strayboxguard.h"
 #include "support/scenario.h"
+#include "support/strayboxguard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -82,15 +82,22 @@ QString overflow(const QWidget *widget, const QString &text, const QRect &layout
     if (ink.isNull() || QRectF(shown).adjusted(-1.5, -1.5, 1.5, 1.5).contains(ink))
         return {};
     return QStringLiteral("is drawn over (%1, %2)-(%3, %4), but only (%5, %6)-(%7, %8) shows")
-        .arg(ink.left(), 0, 'f', 0).arg(ink.top(), 0, 'f', 0).arg(ink.right(), 0, 'f', 0)
-        .arg(ink.bottom(), 0, 'f', 0).arg(shown.left()).arg(shown.top()).arg(shown.right()).arg(shown.bottom());
+        .arg(ink.left(), 0, 'f', 0)
+        .arg(ink.top(), 0, 'f', 0)
+        .arg(ink.right(), 0, 'f', 0)
+        .arg(ink.bottom(), 0, 'f', 0)
+        .arg(shown.left())
+        .arg(shown.top())
+        .arg(shown.right())
+        .arg(shown.bottom());
 }
 
 QString problem(const QWidget *widget, const QString &text, const QString &overflow)
 {
     if (overflow.isEmpty())
         return {};
-    return QStringLiteral("%1: %2 \"%3\" %4").arg(widget->window()->windowTitle(), widget->objectName(), text, overflow);
+    return QStringLiteral("%1: %2 \"%3\" %4")
+        .arg(widget->window()->windowTitle(), widget->objectName(), text, overflow);
 }
 
 // The box that sits in a label's run of blanks: the text box its rectangle overlaps.
@@ -131,9 +138,11 @@ QString boxLabelProblem(QLabel *label, const QWidget *box)
         }
     }
     if (wordsAfterBox ? right / ratio > shown.right() + 1.5 : (right + 1) / ratio >= shown.right() + 1)
-        return problem(label, label->text(), QStringLiteral("is drawn %1 px wide in %2").arg(right / ratio).arg(shown.width()));
+        return problem(label, label->text(),
+                       QStringLiteral("is drawn %1 px wide in %2").arg(right / ratio).arg(shown.width()));
     if (bottom / ratio > shown.bottom() + 1.5)
-        return problem(label, label->text(), QStringLiteral("is drawn %1 px down in %2").arg(bottom / ratio).arg(shown.height()));
+        return problem(label, label->text(),
+                       QStringLiteral("is drawn %1 px down in %2").arg(bottom / ratio).arg(shown.height()));
     if (wordsAfterBox && !pastBox)
         return problem(label, label->text(), QStringLiteral("shows none of its words past its box"));
     return {};
@@ -156,7 +165,8 @@ QString buttonProblem(const QPushButton *button)
     option.initFrom(button);
     option.text = button->text();
     const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    return problem(button, button->text(), overflow(button, button->text(), room, Qt::AlignCenter | Qt::TextShowMnemonic));
+    return problem(button, button->text(),
+                   overflow(button, button->text(), room, Qt::AlignCenter | Qt::TextShowMnemonic));
 }
 
 // Every label and button of a window whose text does not show whole.
@@ -179,7 +189,8 @@ QString lineProblem(const QLineEdit *box)
     QStyleOptionFrame option;
     option.initFrom(box);
     const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    return problem(box, box->text(), overflow(box, box->text(), room.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter));
+    return problem(box, box->text(),
+                   overflow(box, box->text(), room.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter));
 }
 
 // Each box the program can show, met by driving the age dialogue down every path
@@ -195,15 +206,15 @@ QList<MessageBoxRequest> everyMessageBox()
     ageReminderPrayer(recorder, typed, typed);
     ageReminderPrayer(recorder, empty, empty);
     ageReminderFasting(recorder);
-    for (ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::DivisionByZero, ErrorKind::Overflow,
-                           ErrorKind::OutOfRange})
+    for (ErrorKind kind :
+         {ErrorKind::TypeMismatch, ErrorKind::DivisionByZero, ErrorKind::Overflow, ErrorKind::OutOfRange})
         recorder.show(errorReport(kind));
     // Each report that names a box, with the longest caption and a text cut at its longest.
     const QString longestCaption = QStringLiteral("Bir devirde namaz borcu için verilecek altının gram miktarı");
     const QString longText(40, u'Ğ');
-    for (Fault fault : {Fault::Empty, Fault::NotANumber, Fault::TooLarge, Fault::Negative, Fault::Zero,
-                        Fault::NotWhole, Fault::EmptyDate, Fault::NotADate, Fault::ShortYear, Fault::NoSuchDay,
-                        Fault::BeforeBirth, Fault::AfterToday, Fault::TooOld}) {
+    for (Fault fault : {Fault::Empty, Fault::NotANumber, Fault::TooLarge, Fault::Negative, Fault::Zero, Fault::NotWhole,
+                        Fault::EmptyDate, Fault::NotADate, Fault::ShortYear, Fault::NoSuchDay, Fault::BeforeBirth,
+                        Fault::AfterToday, Fault::TooOld}) {
         for (bool computed : {false, true})
             recorder.show(errorReport(CalculationError(fault), longestCaption, longText, computed));
     }
@@ -212,7 +223,8 @@ QList<MessageBoxRequest> everyMessageBox()
     const QList<std::pair<ScreenId, const char *>> refusals = {
         {ScreenId::Form6, "DevirCizelgesi"},
         {ScreenId::Form6, "Text8=1|Text3=400|Text1=71|Command1|Text3=500|DevirCizelgesi"},
-        {ScreenId::Form7, "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text1=70|Command2|DevirCizelgesi"}};
+        {ScreenId::Form7,
+         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text1=70|Command2|DevirCizelgesi"}};
     for (const auto &[screen, steps] : refusals) {
         ScreenTest app;
         app.messages.answers = {MessageAnswer::No, MessageAnswer::No};
@@ -227,7 +239,9 @@ QList<MessageBoxRequest> everyMessageBox()
     recorder.show(caseNotSaved(casePath, *saveIskatFile({}, QStringLiteral("/nonexistent/folder/x.karvela"))));
     QByteArray valid = writeIskatFile({});
     const QByteArray badFiles[] = {
-        valid.left(40), "{\"format\": \"başka\"}", QByteArray(valid).replace("\"version\": 1", "\"version\": 2"),
+        valid.left(40),
+        "{\"format\": \"başka\"}",
+        QByteArray(valid).replace("\"version\": 1", "\"version\": 2"),
         QByteArray(valid).replace("\"deceased\": \"\"", "\"deceased\": \"" + QByteArray(201, 'A') + "\""),
         QByteArray(valid).replace("\"goldPrice\": null", "\"goldPrice\": -4100"),
         QByteArray(valid).replace("\"poorPeople\": null", "\"poorPeople\": 2.5"),
@@ -339,10 +353,15 @@ void TestReadability::screensShowEveryTextWhole()
     problems.removeAll(QString());
     // The devir record's window, over the example of the prayer screen.
     CeremonyBook ceremony;
-    ceremony.update(Expiation::Prayers, {Standing::Calculated,
-                                         {.wheatPrice = 1, .goldPrice = 400, .hijriAge = 71, .years = 62,
-                                          .goldNeeded = 589, .rounds = RecordFigures::Rounds{100, 2, 2.9}}},
-                      {});
+    ceremony.update(Expiation::Prayers,
+                    {Standing::Calculated,
+                     {.wheatPrice = 1,
+                      .goldPrice = 400,
+                      .hijriAge = 71,
+                      .years = 62,
+                      .goldNeeded = 589,
+                      .rounds = RecordFigures::Rounds{100, 2, 2.9}}},
+                    {});
     DevirWindow record(nullptr, app.messages, app.screens, ceremony, Expiation::Prayers);
     record.showRecord();
     QVERIFY(QTest::qWaitForWindowExposed(&record));
@@ -398,8 +417,8 @@ void TestReadability::colouredButtonsShowTheirColour()
             const QColor pressed = fillOf(button);
             button->setDown(false);
             if (!near(atRest, designed))
-                problems.append(problem(button, button->text(), u"filled "_qs + atRest.name() + u" instead of "_qs
-                                                                    + designed.name()));
+                problems.append(problem(button, button->text(),
+                                        u"filled "_qs + atRest.name() + u" instead of "_qs + designed.name()));
             if (pressed.lightness() >= atRest.lightness())
                 problems.append(problem(button, button->text(), u"looks the same pressed"_qs));
         }

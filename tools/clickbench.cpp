@@ -12,11 +12,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,9 +112,8 @@ void benchmarkRecord(ScreenRegistry &screens)
             name = box;
     }
     int keys = 0;
-    const double keystroke = medianMilliseconds(21, [&] {
-        QTest::keyClick(name, ++keys % 2 ? Qt::Key_A : Qt::Key_Backspace);
-    });
+    const double keystroke = medianMilliseconds(
+        21, [&] { QTest::keyClick(name, ++keys % 2 ? Qt::Key_A : Qt::Key_Backspace); });
     std::printf("devir record rewritten after a key in a name box: %.1f ms (goal 50)\n", keystroke);
 }
 

@@ -41,7 +41,7 @@ int main(int argc, char **argv)
         ok &= size > 0 && squareIcon(size).save(folder.filePath(QStringLiteral("karvela-%1.png").arg(size)));
     }
     // The .ico holds the designed picture itself, for the Windows executable.
-    ok &= QImageWriter::supportedImageFormats().contains("ico")
-          && squareIcon(256).save(folder.filePath(QStringLiteral("karvela.ico")));
+    ok &= QImageWriter::supportedImageFormats().contains("ico") &&
+          squareIcon(256).save(folder.filePath(QStringLiteral("karvela.ico")));
     return ok ? 0 : 1;
 }

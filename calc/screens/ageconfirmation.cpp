@@ -7,8 +7,8 @@
 namespace {
 
 const QString continueNote = QStringLiteral("Diğer işlemlere devam ediniz...");
-const QString useConverterNote =
-    QStringLiteral("Hicri yaş Hesaplama Programını Kullanarak Hicri Yaşı Hesaplayabilirsiniz...");
+const QString useConverterNote = QStringLiteral(
+    "Hicri yaş Hesaplama Programını Kullanarak Hicri Yaşı Hesaplayabilirsiniz...");
 const QString badPricesNote = QStringLiteral("Buğday ve/veya Altın Fiyatlarını hatalı girdiniz...");
 const QString hijriNotePrayer = QStringLiteral("VEFAT EDENİN YAŞI HİCRİ SENEYE GÖRE YAZILACAKTIR.");
 const QString hijriNoteFasting = QStringLiteral("VEFAT EDENİN YAŞI HİCRİ YILA GÖRE YAZILACAKTIR...");

@@ -225,8 +225,7 @@ void DevirWindow::saveCase()
     if (refused())
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed =
-        QDir(folder).filePath(iskatFileName(m_ceremony.names().deceased, QDate::currentDate()));
+    const QString proposed = QDir(folder).filePath(iskatFileName(m_ceremony.names().deceased, QDate::currentDate()));
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("İskât Dosyasını Kaydet"), proposed,
                                                 iskatFileFilter());
     activateWindow();
@@ -316,8 +315,7 @@ bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPain
         painter.restore();
 
         painter.setFont(small);
-        painter.drawText(QRectF(0, 0, page.width(), band), Qt::AlignLeft | Qt::AlignTop,
-                         heading);
+        painter.drawText(QRectF(0, 0, page.width(), band), Qt::AlignLeft | Qt::AlignTop, heading);
         painter.drawText(QRectF(0, page.height() - band, page.width(), band), Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("Sayfa %1 / %2").arg(index + 1).arg(count));
     }

@@ -15,8 +15,7 @@
 
 ExpiationScreen::ExpiationScreen(ScreenId id, Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
     : Screen(id, navigator, messages), m_ceremony(ceremony)
-{
-}
+{}
 
 void ExpiationScreen::connectRecord(const RecordBoxes &boxes)
 {
@@ -169,7 +168,7 @@ void ExpiationScreen::openCase(const ScreenCase &saved)
 
 bool ExpiationScreen::holdsFigures() const
 {
-    const QLineEdit *boxes[] = {m_boxes.wheatPrice, m_boxes.goldPrice, m_boxes.age,    m_boxes.goldNeeded,
+    const QLineEdit *boxes[] = {m_boxes.wheatPrice, m_boxes.goldPrice,  m_boxes.age,    m_boxes.goldNeeded,
                                 m_boxes.goldAtHand, m_boxes.poorPeople, m_boxes.rounds, m_boxes.years};
     return std::any_of(std::begin(boxes), std::end(boxes),
                        [](const QLineEdit *box) { return box && !box->text().isEmpty(); });

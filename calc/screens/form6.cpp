@@ -96,9 +96,16 @@ Form6::Form6(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
 {
     setupWindow(u"NAMAZ İSKATI - GRAM ALTIN HESABI", {8430, 7140}, background, WindowIcon::Screen);
     buildControls<Form6>(*this, controlTable());
-    connectRecord({.expiation = Expiation::Prayers, .wheatPrice = Text8, .goldPrice = Text3, .age = Text1,
-                     .goldNeeded = Text10, .goldAtHand = Text11, .poorPeople = Text12, .rounds = Text14,
-                     .years = Text2, .perRound = Text13});
+    connectRecord({.expiation = Expiation::Prayers,
+                   .wheatPrice = Text8,
+                   .goldPrice = Text3,
+                   .age = Text1,
+                   .goldNeeded = Text10,
+                   .goldAtHand = Text11,
+                   .poorPeople = Text12,
+                   .rounds = Text14,
+                   .years = Text2,
+                   .perRound = Text13});
     controls().placeResultsAfter(Command1, {Text2, Text10});
     controls().placeResultsAfter(Command13, {Text13, Text14});
 

@@ -24,16 +24,16 @@ private:
     void settle(Sex sex) override;
     void count() override { Command13_Click(); }
 
-    QLineEdit *Text8 = nullptr;   // wheat price, lira per kg
-    QLineEdit *Text3 = nullptr;   // gold price, lira per gram
+    QLineEdit *Text8 = nullptr;         // wheat price, lira per kg
+    QLineEdit *Text3 = nullptr;         // gold price, lira per gram
     ClickableLineEdit *Text1 = nullptr; // the deceased's age in Hijri years
     QPushButton *Command2 = nullptr;
-    QLineEdit *Text2 = nullptr;   // years to settle
+    QLineEdit *Text2 = nullptr; // years to settle
     QPushButton *Command1 = nullptr;
-    QLineEdit *Text10 = nullptr;  // grams of gold needed
-    QLineEdit *Text11 = nullptr;  // grams of gold at hand
-    QLineEdit *Text12 = nullptr;  // number of poor people
-    QLineEdit *Text13 = nullptr;  // grams of gold given in one round
+    QLineEdit *Text10 = nullptr; // grams of gold needed
+    QLineEdit *Text11 = nullptr; // grams of gold at hand
+    QLineEdit *Text12 = nullptr; // number of poor people
+    QLineEdit *Text13 = nullptr; // grams of gold given in one round
     QPushButton *Command13 = nullptr;
-    QLineEdit *Text14 = nullptr;  // number of rounds
+    QLineEdit *Text14 = nullptr; // number of rounds
 };

@@ -88,9 +88,15 @@ Form7::Form7(Navigator &navigator, MessageService &messages, CeremonyBook &cerem
 {
     setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
     buildControls<Form7>(*this, controlTable());
-    connectRecord({.expiation = Expiation::Fasts, .wheatPrice = Text4, .goldPrice = Text3, .age = Text1,
-                     .goldNeeded = Text5, .goldAtHand = Text6, .poorPeople = Text8, .rounds = Text9,
-                     .years = Text2});
+    connectRecord({.expiation = Expiation::Fasts,
+                   .wheatPrice = Text4,
+                   .goldPrice = Text3,
+                   .age = Text1,
+                   .goldNeeded = Text5,
+                   .goldAtHand = Text6,
+                   .poorPeople = Text8,
+                   .rounds = Text9,
+                   .years = Text2});
     controls().placeResultsAfter(Command1, {Text2, Text5});
     controls().placeResultsAfter(Command6, {Text9});
 

@@ -29,11 +29,11 @@ private:
     QLineEdit *Text3 = nullptr;         // gold price, lira per gram
     ClickableLineEdit *Text1 = nullptr; // the deceased's age in Hijri years
     QPushButton *Command2 = nullptr;
-    QLineEdit *Text2 = nullptr;         // years to settle
+    QLineEdit *Text2 = nullptr; // years to settle
     QPushButton *Command1 = nullptr;
-    QLineEdit *Text5 = nullptr;         // grams of gold needed
-    QLineEdit *Text6 = nullptr;         // grams of gold at hand
-    QLineEdit *Text8 = nullptr;         // number of poor people
+    QLineEdit *Text5 = nullptr; // grams of gold needed
+    QLineEdit *Text6 = nullptr; // grams of gold at hand
+    QLineEdit *Text8 = nullptr; // number of poor people
     QPushButton *Command6 = nullptr;
-    QLineEdit *Text9 = nullptr;         // number of rounds
+    QLineEdit *Text9 = nullptr; // number of rounds
 };

@@ -31,9 +31,7 @@ int clearance()
 
 } // namespace
 
-BoxLabel::BoxLabel(const QString &text, const QWidget *box, QWidget *parent) : QLabel(text, parent), m_box(box)
-{
-}
+BoxLabel::BoxLabel(const QString &text, const QWidget *box, QWidget *parent) : QLabel(text, parent), m_box(box) {}
 
 QString BoxLabel::words() const
 {

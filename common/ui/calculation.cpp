@@ -44,7 +44,7 @@ QLineEdit *Calculation::boxAtFault(const CalculationError &error) const
     const auto distanceFromOne = [](const Reading &reading) {
         return reading.value == 0 ? 0.0 : std::fabs(std::log10(std::fabs(reading.value)));
     };
-    return std::max_element(m_read.cbegin(), m_read.cend(), [&](const Reading &a, const Reading &b) {
-               return distanceFromOne(a) < distanceFromOne(b);
-           })->box;
+    return std::max_element(m_read.cbegin(), m_read.cend(),
+                            [&](const Reading &a, const Reading &b) { return distanceFromOne(a) < distanceFromOne(b); })
+        ->box;
 }

@@ -5,7 +5,8 @@
 
 #include <QLineEdit>
 
-bool CalculationGuard::calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps)
+bool CalculationGuard::calculate(std::initializer_list<QLineEdit *> results,
+                                 const std::function<void(Calculation &)> &steps)
 {
     Calculation calculation;
     try {

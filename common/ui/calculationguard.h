@@ -23,8 +23,7 @@ public:
     // `captions`: what each box is named by in a report, kept by the screen's builder.
     CalculationGuard(MessageService &messages, const QHash<const QWidget *, QString> &captions)
         : m_messages(messages), m_captions(captions)
-    {
-    }
+    {}
 
     // Runs one handler's steps; true when they ran to their end.
     bool calculate(std::initializer_list<QLineEdit *> results, const std::function<void(Calculation &)> &steps);

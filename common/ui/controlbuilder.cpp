@@ -109,7 +109,6 @@ QPlainTextEdit *ControlBuilder::addTextArea(const DesignedControl &design)
     return area;
 }
 
-
 QPushButton *ControlBuilder::addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab)
 {
     return addButton({.name = name,
@@ -126,7 +125,6 @@ QLabel *ControlBuilder::addBoxLabel(const DesignedControl &design, const QWidget
     nameBox(box, label->words());
     return setUpLabel(label, design);
 }
-
 
 void ControlBuilder::applyTabOrder()
 {

@@ -25,9 +25,9 @@ struct DesignedControl
     DesignedFont font = {};
     std::optional<quint32> background = std::nullopt; // none: the screen's colour shows through
     std::optional<quint32> foreground = std::nullopt;
-    int tab = -1; // -1: not in the designed tab order
+    int tab = -1;                        // -1: not in the designed tab order
     Qt::Alignment align = Qt::AlignLeft; // labels keep their text at the top, as designed
-    QStringView accessibleName = {}; // what a screen reader says for a box without a caption
+    QStringView accessibleName = {};     // what a screen reader says for a box without a caption
     int pixels = 0; // a line's width; a line runs from the rectangle's top left to its bottom right
 };
 
@@ -39,11 +39,11 @@ enum class ControlKind {
     Button,
     ReturnButton, // a button with the look of "Ana Menü"
     TextArea,
-    BoxLabel,     // a label that holds its box in its blanks, or leads to it with dots
-    Caption,      // a label beside its box, whose words name the box in reports
-    Symbol,       // a pointing symbol of the design, in its face where installed
-    Line,         // painted on the window, under every control
-    EdgeLines,    // lines `pixels` wide along the window's four edges
+    BoxLabel,  // a label that holds its box in its blanks, or leads to it with dots
+    Caption,   // a label beside its box, whose words name the box in reports
+    Symbol,    // a pointing symbol of the design, in its face where installed
+    Line,      // painted on the window, under every control
+    EdgeLines, // lines `pixels` wide along the window's four edges
 };
 
 // One row of a screen's table of controls: the control as designed, what kind it is,
@@ -53,8 +53,8 @@ enum class ControlKind {
 template<typename Owner>
 struct TableControl
 {
-    using Member = std::variant<std::monostate, ClickableLineEdit *Owner::*, QLineEdit *Owner::*, QPushButton *Owner::*,
-                                QPlainTextEdit *Owner::*>;
+    using Member = std::variant<std::monostate, ClickableLineEdit * Owner::*, QLineEdit * Owner::*,
+                                QPushButton * Owner::*, QPlainTextEdit * Owner::*>;
     ControlKind kind;
     DesignedControl design;
     Member member = {};
@@ -128,23 +128,27 @@ void ControlBuilder::addControls(Owner &owner, std::span<const TableControl<Owne
         const bool namesBox = row.kind == ControlKind::BoxLabel || row.kind == ControlKind::Caption;
         const QWidget *box = nullptr;
         if (namesBox) {
-            std::visit([&](auto member) {
-                if constexpr (!std::is_same_v<decltype(member), std::monostate>)
-                    box = owner.*member;
-            }, row.member);
+            std::visit(
+                [&](auto member) {
+                    if constexpr (!std::is_same_v<decltype(member), std::monostate>)
+                        box = owner.*member;
+                },
+                row.member);
             if (!box)
                 misdesigned(row.design.name, "a box label before its box");
         }
         QWidget *made = add(row.kind, row.design, box, row.symbol);
         if (namesBox || !made)
             continue;
-        std::visit([&](auto member) {
-            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
-                using Held = std::remove_pointer_t<std::remove_reference_t<decltype(owner.*member)>>;
-                owner.*member = qobject_cast<Held *>(made);
-                if (!(owner.*member))
-                    misdesigned(row.design.name, "a member of another kind of control");
-            }
-        }, row.member);
+        std::visit(
+            [&](auto member) {
+                if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+                    using Held = std::remove_pointer_t<std::remove_reference_t<decltype(owner.*member)>>;
+                    owner.*member = qobject_cast<Held *>(made);
+                    if (!(owner.*member))
+                        misdesigned(row.design.name, "a member of another kind of control");
+                }
+            },
+            row.member);
     }
 }

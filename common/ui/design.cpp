@@ -77,8 +77,8 @@ void installFontSubstitutes()
         if (!hasFace(designed))
             QFont::insertSubstitutions(QString::fromLatin1(designed), sansOnWindows);
     }
-    QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"), {QStringLiteral("Segoe UI Symbol"),
-                                                                   QStringLiteral("Arial Unicode MS")});
+    QFont::insertSubstitutions(QStringLiteral("Karvela Symbols"),
+                               {QStringLiteral("Segoe UI Symbol"), QStringLiteral("Arial Unicode MS")});
 #else
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                               QStringLiteral("DejaVu Sans")};

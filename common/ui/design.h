@@ -2,8 +2,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
 #include <QPalette>
+#include <QRect>
 #include <QSize>
 
 class QWidget;

@@ -64,10 +64,10 @@ QImage paintedImage(QSize size)
 // The sixteen colours of the classic palette, transparency taking the place of one.
 QList<QRgb> sixteenColours()
 {
-    return {qRgba(0, 0, 0, 0),  qRgb(0x80, 0, 0),    qRgb(0, 0x80, 0),    qRgb(0x80, 0x80, 0),
-            qRgb(0, 0, 0x80),   qRgb(0x80, 0, 0x80), qRgb(0, 0x80, 0x80), qRgb(0xC0, 0xC0, 0xC0),
-            qRgb(0x80, 0x80, 0x80), qRgb(0xFF, 0, 0), qRgb(0, 0xFF, 0),   qRgb(0xFF, 0xFF, 0),
-            qRgb(0, 0, 0xFF),   qRgb(0xFF, 0, 0xFF), qRgb(0, 0xFF, 0xFF), qRgb(0xFF, 0xFF, 0xFF)};
+    return {qRgba(0, 0, 0, 0),      qRgb(0x80, 0, 0),    qRgb(0, 0x80, 0),    qRgb(0x80, 0x80, 0),
+            qRgb(0, 0, 0x80),       qRgb(0x80, 0, 0x80), qRgb(0, 0x80, 0x80), qRgb(0xC0, 0xC0, 0xC0),
+            qRgb(0x80, 0x80, 0x80), qRgb(0xFF, 0, 0),    qRgb(0, 0xFF, 0),    qRgb(0xFF, 0xFF, 0),
+            qRgb(0, 0, 0xFF),       qRgb(0xFF, 0, 0xFF), qRgb(0, 0xFF, 0xFF), qRgb(0xFF, 0xFF, 0xFF)};
 }
 
 } // namespace
@@ -88,8 +88,8 @@ QIcon applicationIcon()
 
 QImage screenIconImage()
 {
-    return paintedImage(QSize(32, 32)).convertToFormat(QImage::Format_Indexed8, sixteenColours(),
-                                                        Qt::ThresholdAlphaDither);
+    return paintedImage(QSize(32, 32))
+        .convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdAlphaDither);
 }
 
 QIcon screenIcon()

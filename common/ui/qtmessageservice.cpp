@@ -40,8 +40,8 @@ void keepTitleWhole(QMessageBox &box, const QString &title)
     auto *grid = qobject_cast<QGridLayout *>(box.layout());
     if (!grid)
         return;
-    grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                  0, 1, grid->columnCount());
 }
 
 } // namespace

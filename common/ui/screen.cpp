@@ -27,8 +27,8 @@ void Screen::Command39_Click()
 void Screen::setupWindow(QStringView caption, QSize clientTwips, quint32 background, WindowIcon icon,
                          WindowButtons buttons)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
     if (buttons == WindowButtons::MinimiseAndClose)
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);

@@ -22,8 +22,15 @@ public:
     ScreenId id() const { return m_id; }
 
 protected:
-    enum class WindowIcon { Application, Screen, None };
-    enum class WindowButtons { CloseOnly, MinimiseAndClose };
+    enum class WindowIcon {
+        Application,
+        Screen,
+        None
+    };
+    enum class WindowButtons {
+        CloseOnly,
+        MinimiseAndClose
+    };
 
     void setupWindow(QStringView caption, QSize clientTwips, quint32 background, WindowIcon icon,
                      WindowButtons buttons = WindowButtons::CloseOnly);

@@ -44,10 +44,11 @@ QString keyOf(const MessageBoxRequest &request)
         return QStringLiteral("caseReplaces");
     // Error reports by the kind their first words name; what they say of the box is
     // for the tests that look at it.
-    const QList<std::pair<QString, QString>> reports = {{QStringLiteral("report:TypeMismatch"), QStringLiteral("Tür uyuşmazlığı: ")},
-                                                        {QStringLiteral("report:DivisionByZero"), QStringLiteral("Sıfıra bölme: ")},
-                                                        {QStringLiteral("report:Overflow"), QStringLiteral("Taşma: ")},
-                                                        {QStringLiteral("report:OutOfRange"), QStringLiteral("Geçersiz değer: ")}};
+    const QList<std::pair<QString, QString>> reports = {
+        {QStringLiteral("report:TypeMismatch"), QStringLiteral("Tür uyuşmazlığı: ")},
+        {QStringLiteral("report:DivisionByZero"), QStringLiteral("Sıfıra bölme: ")},
+        {QStringLiteral("report:Overflow"), QStringLiteral("Taşma: ")},
+        {QStringLiteral("report:OutOfRange"), QStringLiteral("Geçersiz değer: ")}};
     for (const auto &[key, heading] : reports) {
         if (request == MessageBoxRequest{.text = request.text, .icon = MessageIcon::Critical} &&
             request.text.startsWith(heading))
@@ -89,7 +90,8 @@ bool Scenario::boxesMatch(Screen *screen, const QStringList &expected, QString *
         const QString name = expectation.left(equals);
         const QString actual = ScreenTest::control<QLineEdit>(screen, name.toLatin1().constData())->text();
         if (actual != expectation.mid(equals + 1)) {
-            *mismatch = QStringLiteral("%1 holds \"%2\", expected \"%3\"").arg(name, actual, expectation.mid(equals + 1));
+            *mismatch =
+                QStringLiteral("%1 holds \"%2\", expected \"%3\"").arg(name, actual, expectation.mid(equals + 1));
             return false;
         }
     }
