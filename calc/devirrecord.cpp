@@ -183,8 +183,8 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
 {
     const QString atHand = grams(plan.goldAtHand, plan.decimals);
     if (pass.handovers() > maxHandoversInALine) {
-        QString line = QStringLiteral("%1 %2 fakirin her birine %3")
-                           .arg(tickBox, figure(double(pass.wholeHandovers)), atHand.toHtmlEscaped());
+        QString line =
+            QStringLiteral("%1 %2 fakirin her birine %3").arg(tickBox, figure(double(pass.wholeHandovers)), atHand);
         if (pass.restHandover > 0)
             line += QStringLiteral(", %1. fakire %2")
                         .arg(figure(double(pass.wholeHandovers + 1)), grams(pass.restHandover, plan.decimals));
