@@ -1,14 +1,8 @@
 #include "calc/ceremonybook.h"
 
-const ScreenState &CeremonyBook::state(Expiation expiation) const
-{
-    return expiation == Expiation::Prayers ? m_prayers : m_fasts;
-}
-
 std::optional<QString> CeremonyBook::refusal(Expiation opener) const
 {
-    const Expiation other = opener == Expiation::Prayers ? Expiation::Fasts : Expiation::Prayers;
-    return recordRefusal(state(opener), state(other));
+    return opener == Expiation::Prayers ? recordRefusal(m_prayers, m_fasts) : recordRefusal(m_fasts, m_prayers);
 }
 
 void CeremonyBook::update(Expiation expiation, const ScreenState &state, const ScreenCase &saved)

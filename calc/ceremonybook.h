@@ -13,7 +13,6 @@ class CeremonyBook : public QObject
 {
     Q_OBJECT
 public:
-    const ScreenState &state(Expiation expiation) const;
     // Emits changed() when the standing differs from the one kept. `saved` is what an
     // iskât file keeps of the screen as it is now.
     void update(Expiation expiation, const ScreenState &state, const ScreenCase &saved);

@@ -13,12 +13,6 @@ using Kind = CeremonyPart::Kind;
 const QString tickBox = QStringLiteral("<span style=\"font-size:18pt\">\u2610</span>");
 const QString nbsp = QStringLiteral("&nbsp;");
 
-// A figure as typed or computed, up to 15 significant digits.
-QString figure(double value)
-{
-    return writeNumber(value, turkishLocale(), Grouping::Thousands);
-}
-
 // An amount of units of 10^-decimals: whole without decimals, otherwise with at least
 // two ("90", "0,50", "0,125").
 QString amount(qint64 units, int decimals)
@@ -46,17 +40,15 @@ QString lira(qint64 hundredths)
 // A figure as it was typed, but with two decimals where it has one: "12,50".
 QString typed(double value)
 {
-    const auto down = hundredths(value, Rounding::Down);
-    if (down && down == hundredths(value, Rounding::Up))
-        return amount(*down, 2);
-    return figure(value);
+    const auto exact = exactHundredths(value);
+    return exact ? amount(*exact, 2) : turkishFigure(value);
 }
 
 // Lira a step computed, to the nearest kuruş where it can be counted.
 QString liraOf(double value)
 {
     const auto kurus = hundredths(value, Rounding::Nearest);
-    return kurus ? lira(*kurus) : figure(value) + QStringLiteral(" TL");
+    return kurus ? lira(*kurus) : turkishFigure(value) + QStringLiteral(" TL");
 }
 
 QString paragraph(const QString &text)
@@ -104,34 +96,34 @@ QString missingPart(const CeremonyPart &part)
 // The screen's figure, and where it has more than two decimals, the gold to weigh.
 QString goldWorth(const Step &step)
 {
-    const QString shown =
-        QStringLiteral("%1 ÷ %2 TL/g = %3 g altın").arg(liraOf(step.left), typed(step.right), figure(step.result));
+    const QString shown = QStringLiteral("%1 ÷ %2 TL/g = %3 g altın")
+                              .arg(liraOf(step.left), typed(step.right), turkishFigure(step.result));
     const auto up = hundredths(step.result, Rounding::Up);
-    if (!up || up == hundredths(step.result, Rounding::Down))
+    if (!up || exactHundredths(step.result))
         return shown;
     return shown + QStringLiteral(" (ekranda). Verilecek altın, yukarı yuvarlanarak: %1").arg(grams(*up, 2));
 }
 
 QString stepText(const Step &step)
 {
-    const QString l = figure(step.left), r = typed(step.right);
+    const QString l = turkishFigure(step.left), r = typed(step.right);
     switch (step.kind) {
     case Step::Kind::Years:
-        return QStringLiteral("%1 − %2 = %3 sene").arg(l, r, figure(step.result));
+        return QStringLiteral("%1 − %2 = %3 sene").arg(l, r, turkishFigure(step.result));
     case Step::Kind::NoYears:
-        return QStringLiteral("%1 yaş %2 yaşından küçük olduğu için %3 sene").arg(l, r, figure(step.result));
+        return QStringLiteral("%1 yaş %2 yaşından küçük olduğu için %3 sene").arg(l, r, turkishFigure(step.result));
     case Step::Kind::PrayerWheat:
-        return QStringLiteral("%1 sene × %2 kg = %3 kg buğday").arg(l, r, figure(step.result));
+        return QStringLiteral("%1 sene × %2 kg = %3 kg buğday").arg(l, r, turkishFigure(step.result));
     case Step::Kind::WheatValue:
         return QStringLiteral("%1 kg × %2 TL/kg = %3").arg(l, r, liraOf(step.result));
     case Step::Kind::FastingValue:
         return QStringLiteral("%1 sene × %2 TL/kg × %3 kg = %4")
-            .arg(l, r, figure(wheatKgPerYearOfFasts), liraOf(step.result));
+            .arg(l, r, turkishFigure(wheatKgPerYearOfFasts), liraOf(step.result));
     case Step::Kind::GoldWorth:
         return goldWorth(step);
     case Step::Kind::GoldPerRound:
         return QStringLiteral("Bir devirde verilen altın: %1 g × %2 fakir = %3 g")
-            .arg(typed(step.left), figure(step.right), typed(step.result));
+            .arg(typed(step.left), turkishFigure(step.right), typed(step.result));
     case Step::Kind::FitraValue:
         return QStringLiteral("Bir fıtra: %1 kg × %2 TL/kg = %3").arg(l, r, liraOf(step.result));
     }
@@ -143,12 +135,12 @@ QString inputs(const RecordFigures &f)
     QStringList rows = {
         QStringLiteral("Bugün 1 kg buğday: %1 TL").arg(typed(f.wheatPrice)),
         QStringLiteral("Bugün 1 gram altın: %1 TL").arg(typed(f.goldPrice)),
-        QStringLiteral("Vefat edenin yaşı (hicri): %1").arg(figure(f.hijriAge)),
+        QStringLiteral("Vefat edenin yaşı (hicri): %1").arg(turkishFigure(f.hijriAge)),
         QStringLiteral("Cinsiyeti: %1").arg(f.sex == Sex::Woman ? QStringLiteral("Kadın") : QStringLiteral("Erkek")),
     };
     if (f.rounds) {
         rows.append(QStringLiteral("Mevcut altın: %1 g").arg(typed(f.rounds->goldAtHand)));
-        rows.append(QStringLiteral("Fakir sayısı: %1").arg(figure(f.rounds->poorPeople)));
+        rows.append(QStringLiteral("Fakir sayısı: %1").arg(turkishFigure(f.rounds->poorPeople)));
     }
     QString html = heading(3, QStringLiteral("Yazılan değerler"));
     for (const QString &row : std::as_const(rows))
@@ -162,20 +154,20 @@ QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
 {
     if (plan.totalRounds == 0)
         return QStringLiteral("Verilecek altın olmadığı için devir yapılmaz.");
-    const QString full = QStringLiteral("%1 tam devir").arg(figure(double(plan.fullRounds)));
+    const QString full = QStringLiteral("%1 tam devir").arg(turkishFigure(double(plan.fullRounds)));
     const QString last = QStringLiteral("%1 gramlık bir son devir").arg(amount(plan.lastRound, plan.decimals));
     QString rounds = plan.lastRound == 0    ? full
                      : plan.fullRounds == 0 ? QStringLiteral("yalnızca ") + last
                                             : full + QStringLiteral(" ve ") + last;
     return QStringLiteral("%1 ÷ %2 = %3: %4, toplam %5 devir (ekranda %6).")
         .arg(grams(plan.goldNeeded, plan.decimals), grams(plan.perRound, plan.decimals), amount(plan.quotient, 2),
-             rounds, figure(double(plan.totalRounds)), figure(shownOnScreen));
+             rounds, turkishFigure(double(plan.totalRounds)), turkishFigure(shownOnScreen));
 }
 
 QString handoverText(qint64 person, qint64 units, int decimals)
 {
     return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3")
-        .arg(tickBox, figure(double(person)), grams(units, decimals).replace(u' ', nbsp));
+        .arg(tickBox, turkishFigure(double(person)), grams(units, decimals).replace(u' ', nbsp));
 }
 
 // The hand-overs of a round: a box for each, or one line for a round among many poor.
@@ -183,11 +175,11 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
 {
     const QString atHand = grams(plan.goldAtHand, plan.decimals);
     if (pass.handovers() > maxHandoversInALine) {
-        QString line =
-            QStringLiteral("%1 %2 fakirin her birine %3").arg(tickBox, figure(double(pass.wholeHandovers)), atHand);
+        QString line = QStringLiteral("%1 %2 fakirin her birine %3")
+                           .arg(tickBox, turkishFigure(double(pass.wholeHandovers)), atHand);
         if (pass.restHandover > 0)
             line += QStringLiteral(", %1. fakire %2")
-                        .arg(figure(double(pass.wholeHandovers + 1)), grams(pass.restHandover, plan.decimals));
+                        .arg(turkishFigure(double(pass.wholeHandovers + 1)), grams(pass.restHandover, plan.decimals));
         return line;
     }
     QStringList boxes;
@@ -202,11 +194,11 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
 QString unlistedRounds(const RoundLine &line, const RoundPlan &plan)
 {
     const QString each = QStringLiteral("%1 fakirin her birine %2 verilir.")
-                             .arg(figure(double(plan.poorPeople)), grams(plan.goldAtHand, plan.decimals));
+                             .arg(turkishFigure(double(plan.poorPeople)), grams(plan.goldAtHand, plan.decimals));
     if (line.first == line.last)
-        return QStringLiteral("%1. devir: %2").arg(figure(double(line.first)), each);
+        return QStringLiteral("%1. devir: %2").arg(turkishFigure(double(line.first)), each);
     return QStringLiteral("%1.–%2. devirler: her birinde %3")
-        .arg(figure(double(line.first)), figure(double(line.last)), each);
+        .arg(turkishFigure(double(line.first)), turkishFigure(double(line.last)), each);
 }
 
 QString checklistRow(const RoundLine &line, const RoundPlan &plan)
@@ -214,7 +206,7 @@ QString checklistRow(const RoundLine &line, const RoundPlan &plan)
     if (!line.listed)
         return QStringLiteral("<tr><td colspan=\"3\">%1</td></tr>").arg(unlistedRounds(line, plan).toHtmlEscaped());
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(figure(double(line.first)), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
+        .arg(turkishFigure(double(line.first)), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
 }
 
 QString checklist(const CeremonyPart &part)
@@ -284,7 +276,7 @@ QString summaryLine(const CeremonyPart &part)
     else if (part.gold)
         line += grams(*part.gold, 2) + QStringLiteral(" altın");
     if (part.plan)
-        line += QStringLiteral(", %1 devir").arg(figure(double(part.plan->totalRounds)));
+        line += QStringLiteral(", %1 devir").arg(turkishFigure(double(part.plan->totalRounds)));
     else
         line += part.roundsCounted ? QStringLiteral(", devir sayısı yazılamadı")
                                    : QStringLiteral(", devir sayısı hesaplanmadı");
@@ -324,8 +316,9 @@ QString summary(const Ceremony &ceremony)
     for (const CeremonyPart &part : ceremony.parts)
         html += summaryLine(part);
     if (ceremony.totalRounds) {
-        html += paragraph(QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
-                              .arg(figure(double(*ceremony.totalRounds)), figure(double(*ceremony.totalHandovers))));
+        html += paragraph(
+            QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
+                .arg(turkishFigure(double(*ceremony.totalRounds)), turkishFigure(double(*ceremony.totalHandovers))));
     } else {
         html += paragraph(QStringLiteral("Toplam devir sayısı, her kısmın devri hesaplanınca yazılır."));
     }

@@ -2,7 +2,6 @@
 
 #include "calc/words.h"
 #include "common/figures.h"
-#include "common/numbers.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -105,8 +104,7 @@ std::optional<double> readFigureField(const QJsonObject &object, const FigureFie
         missing(what);
     const double read = value.toDouble();
     if (const Fault fault = faultOf(read, figure.figure); fault != Fault::None) {
-        refuse(QStringLiteral("%1 (%2) kabul edilemez: %3.")
-                   .arg(what, writeNumber(read, turkishLocale(), Grouping::Thousands), faultWords(fault)));
+        refuse(QStringLiteral("%1 (%2) kabul edilemez: %3.").arg(what, turkishFigure(read), faultWords(fault)));
     }
     return read;
 }
@@ -175,7 +173,7 @@ void checkFormat(const QJsonObject &file)
     if (version.toDouble() > iskatFileVersion) {
         refuse(QStringLiteral("dosya Karvela'nın daha yeni bir sürümüyle kaydedilmiş (biçim sürümü %1); bu sürüm "
                               "ancak %2. sürüme kadarını açar. Lütfen Karvela'yı güncelleyiniz.")
-                   .arg(writeNumber(version.toDouble(), turkishLocale(), Grouping::Thousands))
+                   .arg(turkishFigure(version.toDouble()))
                    .arg(iskatFileVersion));
     }
 }

@@ -167,6 +167,14 @@ std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople)
     return planFor(std::nullopt, goldAtHand, poorPeople);
 }
 
+std::optional<qint64> exactHundredths(double value)
+{
+    const std::optional<Decimal> decimal = toDecimal(value);
+    if (!decimal || decimal->decimals > 2)
+        return std::nullopt;
+    return withDecimals(*decimal, 2);
+}
+
 std::optional<qint64> hundredths(double value, Rounding rounding)
 {
     const std::optional<Decimal> decimal = toDecimal(value);
@@ -180,15 +188,9 @@ std::optional<qint64> hundredths(double value, Rounding rounding)
     const qint64 step = powerOfTen(decimal->decimals - 2);
     const qint64 whole = decimal->units / step;
     const qint64 rest = decimal->units % step;
-    switch (rounding) {
-    case Rounding::Up:
+    if (rounding == Rounding::Up)
         return whole + (rest > 0 ? 1 : 0);
-    case Rounding::Nearest:
-        return whole + (rest >= step - rest ? 1 : 0);
-    case Rounding::Down:
-        break;
-    }
-    return whole;
+    return whole + (rest >= step - rest ? 1 : 0);
 }
 
 double unitsToNumber(qint64 units, int decimals)

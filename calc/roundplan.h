@@ -49,15 +49,15 @@ std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double p
 std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople);
 
 // A figure as the screens show it (15 significant digits), in hundredths: rounded up
-// for gold one weighs, to the nearest for lira, down to tell whether it had more
-// decimals. Nothing for a figure that is not a finite number at least 0, or too large
-// to count in hundredths.
+// for gold one weighs, to the nearest for lira. Nothing for a figure that is not a
+// finite number at least 0, or too large to count in hundredths.
 enum class Rounding {
     Up,
-    Nearest,
-    Down
+    Nearest
 };
 std::optional<qint64> hundredths(double value, Rounding rounding);
+// The same figure in hundredths where it has no more than two decimals; else nothing.
+std::optional<qint64> exactHundredths(double value);
 
 // A count of units as a number: 18900 hundredths as 189.
 double unitsToNumber(qint64 units, int decimals);

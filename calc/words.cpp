@@ -86,7 +86,7 @@ QString whose(const CeremonyNames &names, Sex sex)
 
 QString debt(CeremonyPart::Kind part, double years)
 {
-    const QString senelik = writeNumber(years, turkishLocale(), Grouping::Thousands) + QStringLiteral(" senelik ");
+    const QString senelik = turkishFigure(years) + QStringLiteral(" senelik ");
     switch (part) {
     case CeremonyPart::Kind::Prayers:
         return senelik + Quoted::prayerDebt;
@@ -110,6 +110,11 @@ QString capitalised(const QString &text)
 QLocale turkishLocale()
 {
     return QLocale(QLocale::Turkish, QLocale::Turkey);
+}
+
+QString turkishFigure(double value)
+{
+    return writeNumber(value, turkishLocale(), Grouping::Thousands);
 }
 
 QString genitive(const QString &name)

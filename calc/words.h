@@ -34,6 +34,9 @@ inline const QString kefarets = QStringLiteral(
 // The record is a Turkish document: its figures, names and dates are written the
 // Turkish way whatever the locale in force.
 QLocale turkishLocale();
+// A figure for reading in a Turkish document: grouped thousands, up to 15 significant
+// digits, whatever the locale in force ("3.800", "8,1375").
+QString turkishFigure(double value);
 
 // The text with its first letter in capitals, by Turkish rules (iskât → İskât).
 QString capitalised(const QString &text);

@@ -206,16 +206,21 @@ bool DevirWindow::savePdfAs(const QString &path)
     return saved;
 }
 
+QString DevirWindow::askWhereToSave(const QString &title, const QString &fileName, const QString &filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, title, QDir(folder).filePath(fileName), filter);
+    // The system's dialog does not always hand the keyboard back (Wine does not).
+    activateWindow();
+    return path;
+}
+
 void DevirWindow::saveAsPdf()
 {
     if (refused())
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed = QDir(folder).filePath(devirRecordFileName(QDate::currentDate()));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Olarak Kaydet"), proposed,
-                                                      QStringLiteral("PDF belgesi (*.pdf)"));
-    // The system's dialog does not always hand the keyboard back (Wine does not).
-    activateWindow();
+    const QString path = askWhereToSave(QStringLiteral("PDF Olarak Kaydet"), devirRecordFileName(QDate::currentDate()),
+                                        QStringLiteral("PDF belgesi (*.pdf)"));
     if (!path.isEmpty())
         savePdfAs(path);
 }
@@ -224,11 +229,8 @@ void DevirWindow::saveCase()
 {
     if (refused())
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed = QDir(folder).filePath(iskatFileName(m_ceremony.names().deceased, QDate::currentDate()));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("İskât Dosyasını Kaydet"), proposed,
-                                                iskatFileFilter());
-    activateWindow();
+    QString path = askWhereToSave(QStringLiteral("İskât Dosyasını Kaydet"),
+                                  iskatFileName(m_ceremony.names().deceased, QDate::currentDate()), iskatFileFilter());
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".karvela"), Qt::CaseInsensitive))
@@ -249,16 +251,25 @@ QString iskatFileFilter()
     return QStringLiteral("Karvela iskât dosyası (*.karvela)");
 }
 
+namespace {
+
+// A box that names a file, as the system writes its path, and what befell it; `why`
+// follows as it is, never read for place markers.
+MessageBoxRequest fileTrouble(const QString &sentence, const QString &path, const QString &why = {})
+{
+    return {.text = sentence.arg(QDir::toNativeSeparators(path)) + why, .icon = MessageIcon::Critical};
+}
+
+} // namespace
+
 MessageBoxRequest caseNotSaved(const QString &path, const QString &why)
 {
-    return {.text = QStringLiteral("\"%1\" kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), why),
-            .icon = MessageIcon::Critical};
+    return fileTrouble(QStringLiteral("\"%1\" kaydedilemedi: "), path, why);
 }
 
 MessageBoxRequest caseNotOpened(const QString &path, const QString &why)
 {
-    return {.text = QStringLiteral("\"%1\" açılamadı: %2").arg(QDir::toNativeSeparators(path), why),
-            .icon = MessageIcon::Critical};
+    return fileTrouble(QStringLiteral("\"%1\" açılamadı: "), path, why);
 }
 
 MessageBoxRequest caseReplacesScreens()
@@ -277,10 +288,9 @@ MessageBoxRequest recordNotPrinted()
 
 MessageBoxRequest recordNotSaved(const QString &path)
 {
-    return {.text = QStringLiteral("\"%1\" kaydedilemedi. Lütfen klasöre yazma izniniz olduğunu ve diskte yer "
-                                   "bulunduğunu kontrol ediniz.")
-                        .arg(QDir::toNativeSeparators(path)),
-            .icon = MessageIcon::Critical};
+    return fileTrouble(QStringLiteral("\"%1\" kaydedilemedi. Lütfen klasöre yazma izniniz olduğunu ve diskte yer "
+                                      "bulunduğunu kontrol ediniz."),
+                       path);
 }
 
 bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device)

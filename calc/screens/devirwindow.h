@@ -47,6 +47,8 @@ private:
     void showNames();
     // Says why the record may not be printed or saved now, where it may not.
     bool refused();
+    // The path the system's save dialog gives, proposing `fileName` in Documents.
+    QString askWhereToSave(const QString &title, const QString &fileName, const QString &filter);
     void writeRecord();
     const QTextDocument &record() const;
 
