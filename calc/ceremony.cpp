@@ -1,7 +1,8 @@
 #include "calc/ceremony.h"
 
 #include "calc/words.h"
-#include "common/errors.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -10,34 +11,64 @@ namespace {
 
 using Kind = CeremonyPart::Kind;
 
-// The steps of the screen's own arithmetic, in its order, with its figures; the gold
-// and lira of the part. A step that would not give a finite number ends the list:
-// the steps before it still hold.
+// The steps of the screen's own arithmetic, in its order, in exact figures from the
+// figures as typed; the years, the gold and the worth of the part. A step whose
+// figures grow past what can be counted exactly ends the list: the steps before it
+// still hold.
 void settle(CeremonyPart &part, Expiation expiation)
 {
     const RecordFigures &f = part.figures;
-    const double obligation = ageOfObligation(f.sex);
-    part.steps.append(
-        {f.hijriAge >= obligation ? Step::Kind::Years : Step::Kind::NoYears, f.hijriAge, obligation, f.years});
-    try {
-        double value = 0;
-        if (expiation == Expiation::Prayers) {
-            const double wheatKg = prayerWheat(f.years);
-            part.steps.append({Step::Kind::PrayerWheat, f.years, wheatKgPerYearOfPrayers, wheatKg});
-            value = wheatValue(wheatKg, f.wheatPrice);
-            part.steps.append({Step::Kind::WheatValue, wheatKg, f.wheatPrice, value});
-        } else {
-            value = fastingValue(fastingYearsAtPrice(f.years, f.wheatPrice));
-            part.steps.append({Step::Kind::FastingValue, f.years, f.wheatPrice, value});
-        }
-        part.lira = hundredths(value, Rounding::Nearest);
-        part.steps.append({Step::Kind::GoldWorth, value, f.goldPrice, goldWorth(value, f.goldPrice)});
-        if (f.rounds) {
-            const double perRound = goldPerRound(f.rounds->goldAtHand, f.rounds->poorPeople);
-            part.steps.append({Step::Kind::GoldPerRound, f.rounds->goldAtHand, f.rounds->poorPeople, perRound});
-        }
-    } catch (const CalculationError &) {
+    const auto age = Decimal::fromShown(f.hijriAge);
+    const auto wheat = Decimal::fromShown(f.wheatPrice);
+    const auto gold = Decimal::fromShown(f.goldPrice);
+    const Decimal obligation = Decimal::fromUnits(qint64(ageOfObligation(f.sex)), 0);
+    if (!age || !wheat || !gold)
+        return;
+    if (*age < obligation) {
+        part.steps.append({Step::Kind::NoYears, *age, obligation, {}});
+        part.years = Decimal{};
+    } else {
+        part.years = subtract(*age, obligation);
+        if (!part.years)
+            return;
+        part.steps.append({Step::Kind::Years, *age, obligation, *part.years});
     }
+    if (expiation == Expiation::Prayers) {
+        const Decimal perYear = *Decimal::fromShown(wheatKgPerYearOfPrayers);
+        const auto wheatKg = multiply(*part.years, perYear);
+        if (!wheatKg)
+            return;
+        part.steps.append({Step::Kind::PrayerWheat, *part.years, perYear, *wheatKg});
+        part.value = multiply(*wheatKg, *wheat);
+        if (part.value)
+            part.steps.append({Step::Kind::WheatValue, *wheatKg, *wheat, *part.value});
+    } else {
+        const auto atPrice = multiply(*part.years, *wheat);
+        part.value = atPrice ? multiply(*atPrice, *Decimal::fromShown(wheatKgPerYearOfFasts)) : std::nullopt;
+        if (part.value)
+            part.steps.append({Step::Kind::FastingValue, *part.years, *wheat, *part.value});
+    }
+    const auto shown = part.value ? divideToShownDigits(*part.value, *gold) : std::nullopt;
+    const auto weighed = part.value ? divide(*part.value, *gold, 2, Rounding::Up) : std::nullopt;
+    if (!shown || !weighed)
+        return;
+    part.steps.append({Step::Kind::GoldWorth, *part.value, *gold, shown->value, shown->exact});
+    part.gold = weighed->value.units(2);
+}
+
+// "Bir devirde verilen altın: 30 g × 3 fakir = 90 g", where it can be counted exactly.
+void addGoldPerRound(CeremonyPart &part, const RecordFigures::Rounds &rounds)
+{
+    const auto atHand = Decimal::fromShown(rounds.goldAtHand);
+    const auto poor = Decimal::fromShown(rounds.poorPeople);
+    const auto perRound = atHand && poor ? multiply(*atHand, *poor) : std::nullopt;
+    if (perRound)
+        part.steps.append({Step::Kind::GoldPerRound, *atHand, *poor, *perRound});
+}
+
+QString yearsWritten(const CeremonyPart &part)
+{
+    return part.years ? part.years->written(turkishLocale()) : turkishFigure(part.figures.years);
 }
 
 CeremonyPart expiationPart(Kind kind, Expiation expiation, const ScreenState &state, const CeremonyNames &names)
@@ -47,11 +78,15 @@ CeremonyPart expiationPart(Kind kind, Expiation expiation, const ScreenState &st
         return part;
     part.figures = state.figures;
     settle(part, expiation);
-    part.gold = hundredths(state.figures.goldNeeded, Rounding::Up);
-    part.words = handoverWords(kind, names, state.figures.sex, state.figures.years);
+    if (!part.gold) // figures too large to count exactly: the screen's, rounded up
+        part.gold = hundredths(state.figures.goldNeeded, Rounding::Up);
+    part.words = handoverWords(kind, names, state.figures.sex, yearsWritten(part));
     if (const auto &rounds = state.figures.rounds) {
+        if (part.steps.size() > 1 && part.steps.last().kind == Step::Kind::GoldWorth)
+            addGoldPerRound(part, *rounds);
         part.roundsCounted = true;
-        part.plan = planRounds(state.figures.goldNeeded, rounds->goldAtHand, rounds->poorPeople);
+        part.plan = part.gold ? planRounds(Decimal::fromUnits(*part.gold, 2), rounds->goldAtHand, rounds->poorPeople)
+                              : std::nullopt;
     }
     return part;
 }
@@ -62,16 +97,12 @@ CeremonyPart closingRound(Kind kind, const std::optional<RecordFigures::Rounds> 
                           const CeremonyNames &names)
 {
     CeremonyPart part{.kind = kind};
-    part.words = handoverWords(kind, names, figures.sex, figures.years);
+    part.words = handoverWords(kind, names, figures.sex, {});
     if (!rounds)
         return part;
     part.roundsCounted = true;
-    try {
-        const double perRound = goldPerRound(rounds->goldAtHand, rounds->poorPeople);
-        part.steps.append({Step::Kind::GoldPerRound, rounds->goldAtHand, rounds->poorPeople, perRound});
-        part.plan = oneRound(rounds->goldAtHand, rounds->poorPeople);
-    } catch (const CalculationError &) {
-    }
+    addGoldPerRound(part, *rounds);
+    part.plan = oneRound(rounds->goldAtHand, rounds->poorPeople);
     return part;
 }
 
@@ -86,25 +117,25 @@ std::optional<Fitra> fitraOf(const ScreenState &prayers, const ScreenState &fast
     const RecordFigures &f = fromPrayers ? prayers.figures : fasts.figures;
     if (!fromPrayers && fasts.standing != Standing::Calculated)
         return std::nullopt;
-    Fitra fitra{.value = {Step::Kind::FitraValue, wheatKgPerFitra, f.wheatPrice, 0}, .fromPrayerScreen = fromPrayers};
-    try {
-        fitra.value.result = fitraValue(f.wheatPrice);
-        fitra.lira = hundredths(fitra.value.result, Rounding::Nearest);
-        if (fitra.lira && *fitra.lira <= std::numeric_limits<qint64>::max() / 60) {
-            fitra.oathKefaret = *fitra.lira * 10;
-            fitra.fastKefaret = *fitra.lira * 60;
-        }
-    } catch (const CalculationError &) {
-    }
+    Fitra fitra{.fromPrayerScreen = fromPrayers};
+    const Decimal kg = *Decimal::fromShown(wheatKgPerFitra);
+    const auto wheat = Decimal::fromShown(f.wheatPrice);
+    const auto value = wheat ? multiply(kg, *wheat) : std::nullopt;
+    const auto perPoor = value ? roundTo(*value, 2, Rounding::Up) : std::nullopt;
+    fitra.perPoor = perPoor ? perPoor->units(2) : std::nullopt;
+    if (!fitra.perPoor || *fitra.perPoor > std::numeric_limits<qint64>::max() / fitraKefaretForFasts)
+        return fitra;
+    fitra.value = Step{Step::Kind::FitraValue, kg, *wheat, *value};
+    fitra.oathKefaret = *fitra.perPoor * fitraKefaretForOaths;
+    fitra.fastKefaret = *fitra.perPoor * fitraKefaretForFasts;
     return fitra;
 }
 
 // What a checklist line of this round costs of the cap: a hand-over each, or one line
 // for a round among many poor.
-qint64 lineCost(const RoundPlan::Pass &pass)
+qint64 lineCost(const RoundPlan &plan, const RoundPlan::Pass &pass)
 {
-    const qint64 handovers = pass.handovers();
-    return handovers > maxHandoversInALine ? 1 : handovers;
+    return plan.poorPeople > maxHandoversInALine ? 1 : pass.handovers();
 }
 
 // Numbers the rounds through the whole ceremony and lists them: the first and the last
@@ -119,9 +150,9 @@ void listRounds(QList<CeremonyPart> &parts)
             continue;
         part.firstRound = next;
         next += part.plan->totalRounds;
-        left -= lineCost(part.plan->pass(1));
+        left -= lineCost(*part.plan, part.plan->pass(1));
         if (part.plan->totalRounds > 1)
-            left -= lineCost(part.plan->pass(part.plan->totalRounds));
+            left -= lineCost(*part.plan, part.plan->pass(part.plan->totalRounds));
     }
     for (CeremonyPart &part : parts) {
         if (part.firstRound == 0)
@@ -133,7 +164,7 @@ void listRounds(QList<CeremonyPart> &parts)
         };
         line(1);
         const qint64 middle = std::max<qint64>(0, plan.totalRounds - 2);
-        const qint64 cost = middle > 0 ? lineCost(plan.pass(2)) : 1;
+        const qint64 cost = middle > 0 ? lineCost(plan, plan.pass(2)) : 1;
         const qint64 listed = std::min(middle, std::max<qint64>(0, left) / cost);
         left -= listed * cost;
         for (qint64 number = 2; number < 2 + listed; ++number)
@@ -151,16 +182,16 @@ void addTotals(Ceremony &ceremony)
     qint64 rounds = 0;
     qint64 handovers = 0;
     qint64 gold = 0;
-    qint64 lira = 0;
+    std::optional<Decimal> value = Decimal{};
     bool counted = true;
     bool weighed = true;
     for (const CeremonyPart &part : std::as_const(ceremony.parts)) {
         if (!part.inRecord())
             continue;
         if (!part.closesCeremony()) {
-            weighed = weighed && part.gold && part.lira;
+            weighed = weighed && part.gold;
             gold += part.gold.value_or(0);
-            lira += part.lira.value_or(0);
+            value = value && part.value ? add(*value, *part.value) : std::nullopt;
         }
         counted = counted && part.plan;
         if (part.plan) {
@@ -172,10 +203,9 @@ void addTotals(Ceremony &ceremony)
         ceremony.totalRounds = rounds;
         ceremony.totalHandovers = handovers;
     }
-    if (weighed) {
+    if (weighed)
         ceremony.totalGold = gold;
-        ceremony.totalLira = lira;
-    }
+    ceremony.totalValue = value;
 }
 
 // Every calculated part settles no year: the deceased died before the age of obligation.
@@ -186,11 +216,54 @@ bool owesNothing(const QList<CeremonyPart> &parts)
     return std::any_of(parts.cbegin(), parts.cend(), calculated) && std::all_of(parts.cbegin(), parts.cend(), noYears);
 }
 
+QString sexName(Sex sex)
+{
+    return sex == Sex::Woman ? QStringLiteral("Kadın") : QStringLiteral("Erkek");
+}
+
+// "vefat edenin yaşı "NAMAZ İSKATI" ekranında 75, "ORUÇ İSKATI" ekranında 70".
+template<typename Figure, typename Write>
+std::optional<QString> differs(const QString &what, Figure RecordFigures::*figure, const RecordFigures &prayers,
+                               const RecordFigures &fasts, Write write)
+{
+    if (prayers.*figure == fasts.*figure)
+        return std::nullopt;
+    return QStringLiteral("%1 %2 ekranında %3, %4 ekranında %5")
+        .arg(what, quotedScreenName(Expiation::Prayers), write(prayers.*figure), quotedScreenName(Expiation::Fasts),
+             write(fasts.*figure));
+}
+
+// Both screens calculated for one deceased, or what tells two apart and what to correct.
+std::optional<QString> twoDeceased(const ScreenState &prayers, const ScreenState &fasts)
+{
+    if (prayers.standing != Standing::Calculated || fasts.standing != Standing::Calculated)
+        return std::nullopt;
+    QStringList differences;
+    for (const auto &difference :
+         {differs(QStringLiteral("vefat edenin hicri yaşı"), &RecordFigures::hijriAge, prayers.figures, fasts.figures,
+                  turkishFigure),
+          differs(QStringLiteral("cinsiyeti"), &RecordFigures::sex, prayers.figures, fasts.figures, sexName)}) {
+        if (difference)
+            differences.append(*difference);
+    }
+    if (differences.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("İki ekran iki ayrı kimse için hesaplanmış: %1. Namaz ve oruç iskâtı aynı kimse içindir; "
+                          "yanlış olan ekranda yaşı ya da cinsiyeti düzeltip doğru olan \"Kadın\" veya \"Erkek\" "
+                          "düğmesine yeniden basınız. O zamana kadar bu çizelge yazdırılamaz ve kaydedilemez.")
+        .arg(differences.join(QStringLiteral("; ")));
+}
+
 } // namespace
+
+QString quotedScreenName(Expiation expiation)
+{
+    return expiation == Expiation::Prayers ? QStringLiteral("\"NAMAZ İSKATI\"") : QStringLiteral("\"ORUÇ İSKATI\"");
+}
 
 Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names)
 {
-    Ceremony ceremony{.names = names};
+    Ceremony ceremony{.names = names, .twoDeceased = twoDeceased(prayers, fasts)};
     ceremony.parts.append(expiationPart(Kind::Prayers, Expiation::Prayers, prayers, names));
     ceremony.parts.append(expiationPart(Kind::Fasts, Expiation::Fasts, fasts, names));
     ceremony.nothingOwed = owesNothing(ceremony.parts);

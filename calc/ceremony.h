@@ -66,7 +66,8 @@ struct CeremonyNames
     bool operator==(const CeremonyNames &) const = default;
 };
 
-// One step of the arithmetic, as one checks it by hand: left ∘ right = result.
+// One step of the arithmetic, as one checks it by hand: left ∘ right = result, in
+// exact figures: the screens' figures as typed, the results to their last digit.
 struct Step
 {
     enum class Kind {
@@ -80,9 +81,10 @@ struct Step
         FitraValue,   // 1,75 kg × lira for a kg = lira
     };
     Kind kind;
-    double left = 0;
-    double right = 0;
-    double result = 0;
+    Decimal left = {};
+    Decimal right = {};
+    Decimal result = {};
+    bool exact = true; // false: a quotient cut at its 15th significant digit, rounded half up
 };
 
 // A line of a part's checklist: one round, or the full rounds in its middle that the
@@ -110,8 +112,9 @@ struct CeremonyPart
     Standing standing = Standing::Calculated;
     RecordFigures figures = {};
     QList<Step> steps = {};
+    std::optional<Decimal> years = std::nullopt;  // the years settled, exactly as the typed age gives them
     std::optional<qint64> gold = std::nullopt;    // grams to give, in hundredths, rounded up
-    std::optional<qint64> lira = std::nullopt;    // their worth, in hundredths of a lira
+    std::optional<Decimal> value = std::nullopt;  // their worth in lira, exactly
     bool roundsCounted = false;                   // the closing rounds: false when no screen counted rounds
     std::optional<RoundPlan> plan = std::nullopt; // none: not counted, or too large to count
     qint64 firstRound = 0;                        // the number of its first round in the whole ceremony
@@ -123,11 +126,17 @@ struct CeremonyPart
     bool closesCeremony() const { return kind == Kind::ZakatSacrificeFitr || kind == Kind::Rights; }
 };
 
-// The value of one fıtra on the day, and of the two kefarets, in hundredths of a lira.
+// The fıtras of a kefaret, each to a poor person of its own.
+inline constexpr qint64 fitraKefaretForOaths = 10;
+inline constexpr qint64 fitraKefaretForFasts = 60;
+
+// The value of one fıtra on the day, what each poor person receives of it (rounded up
+// to the kuruş, so that nobody receives less than a fıtra), and the two kefarets made
+// of that, in hundredths of a lira.
 struct Fitra
 {
-    Step value;
-    std::optional<qint64> lira = std::nullopt;        // none: the price gives no value
+    std::optional<Step> value = std::nullopt; // none: the price gives no value
+    std::optional<qint64> perPoor = std::nullopt;
     std::optional<qint64> oathKefaret = std::nullopt; // 10 fıtras
     std::optional<qint64> fastKefaret = std::nullopt; // 60 fıtras
     bool fromPrayerScreen = true;
@@ -143,14 +152,20 @@ struct Ceremony
     std::optional<Fitra> fitra = std::nullopt;
     // The two screens were given a different gold at hand or number of poor.
     bool differentRounds = false;
+    // The two screens were given a different age or sex: what differs and what to
+    // correct. The record is then not to be printed or saved.
+    std::optional<QString> twoDeceased = std::nullopt;
     // Rounds and hand-overs of every part; known when each part in the record has them.
     std::optional<qint64> totalRounds = std::nullopt;
     std::optional<qint64> totalHandovers = std::nullopt;
-    // The prayers' and the fasts' gold and lira, added as the record writes them.
+    // The prayers' and the fasts' gold, added as the record writes them, and their worth.
     std::optional<qint64> totalGold = std::nullopt;
-    std::optional<qint64> totalLira = std::nullopt;
+    std::optional<Decimal> totalValue = std::nullopt;
 };
 
+// Rounds past the cap are ticked off in a grid of numbered boxes, one a round, of at
+// most this many boxes.
+inline constexpr qint64 maxGridBoxes = 2000;
 // The checklist lists no more than this many hand-overs in the whole ceremony, besides
 // the first and the last round of each part; a round of many poor counts as one line.
 inline constexpr qint64 maxListedHandovers = 1000;
@@ -161,6 +176,10 @@ inline constexpr qint64 maxHandoversInALine = 50;
 // step come from the arithmetic the screens use; a step that would not give a finite
 // number leaves its part without the steps that follow.
 Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names = {});
+
+// The name of an expiation's screen, in quotes, as its button in the main menu shows it:
+// "\"NAMAZ İSKATI\"".
+QString quotedScreenName(Expiation expiation);
 
 // What stands between a screen and the record, in the words both the record and its
 // refusal use: what changed since its last calculation ("fiyatlar ya da yaş son

@@ -5,6 +5,13 @@ std::optional<QString> CeremonyBook::refusal(Expiation opener) const
     return opener == Expiation::Prayers ? recordRefusal(m_prayers, m_fasts) : recordRefusal(m_fasts, m_prayers);
 }
 
+std::optional<QString> CeremonyBook::printRefusal(Expiation opener) const
+{
+    if (auto why = refusal(opener))
+        return why;
+    return ceremony().twoDeceased;
+}
+
 void CeremonyBook::update(Expiation expiation, const ScreenState &state, const ScreenCase &saved)
 {
     (expiation == Expiation::Prayers ? m_savedPrayers : m_savedFasts) = saved;

@@ -19,6 +19,9 @@ public:
     // Why the record cannot be opened, printed or saved from the screen of `opener`
     // now; nothing when it can.
     std::optional<QString> refusal(Expiation opener) const;
+    // Why the record cannot be printed or saved from the screen of `opener` now: as it
+    // could not be opened, or as the two screens were calculated for two people.
+    std::optional<QString> printRefusal(Expiation opener) const;
 
     const CeremonyNames &names() const { return m_names; }
     // Emits changed() when the names differ from the ones kept.

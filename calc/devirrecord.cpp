@@ -13,18 +13,26 @@ using Kind = CeremonyPart::Kind;
 const QString tickBox = QStringLiteral("<span style=\"font-size:18pt\">\u2610</span>");
 const QString nbsp = QStringLiteral("&nbsp;");
 
-// An amount of units of 10^-decimals: whole without decimals, otherwise with at least
-// two ("90", "0,50", "0,125").
+// An exact figure with every digit it has: "0,79", "456,225", "3.800".
+QString figure(const Decimal &value)
+{
+    return value.written(turkishLocale());
+}
+
+// An amount: whole without decimals, otherwise with at least two ("90", "0,50", "0,125").
+QString amount(const Decimal &value)
+{
+    return value.written(turkishLocale(), value.isWhole() ? 0 : 2);
+}
+
 QString amount(qint64 units, int decimals)
 {
-    int shown = decimals;
-    for (; shown > 0 && units % 10 == 0; --shown)
-        units /= 10;
-    if (shown == 1) {
-        units *= 10;
-        shown = 2;
-    }
-    return writeNumber(unitsToNumber(units, shown), turkishLocale(), Grouping::Thousands, shown);
+    return amount(Decimal::fromUnits(units, decimals));
+}
+
+QString count(qint64 number)
+{
+    return figure(Decimal::fromUnits(number, 0));
 }
 
 QString grams(qint64 units, int decimals)
@@ -40,15 +48,8 @@ QString lira(qint64 hundredths)
 // A figure as it was typed, but with two decimals where it has one: "12,50".
 QString typed(double value)
 {
-    const auto exact = exactHundredths(value);
-    return exact ? amount(*exact, 2) : turkishFigure(value);
-}
-
-// Lira a step computed, to the nearest kuruş where it can be counted.
-QString liraOf(double value)
-{
-    const auto kurus = hundredths(value, Rounding::Nearest);
-    return kurus ? lira(*kurus) : turkishFigure(value) + QStringLiteral(" TL");
+    const auto exact = Decimal::fromShown(value);
+    return exact ? amount(*exact) : turkishFigure(value);
 }
 
 QString paragraph(const QString &text)
@@ -65,9 +66,9 @@ QString partTitle(Kind kind)
 {
     switch (kind) {
     case Kind::Prayers:
-        return QStringLiteral("Namaz iskatı");
+        return QStringLiteral("Namaz iskâtı");
     case Kind::Fasts:
-        return QStringLiteral("Oruç iskatı");
+        return QStringLiteral("Oruç iskâtı");
     case Kind::ZakatSacrificeFitr:
         return QStringLiteral("Zekât, kurban ve sadaka-ı fıtr için devir");
     case Kind::Rights:
@@ -78,7 +79,7 @@ QString partTitle(Kind kind)
 
 QString screenName(Kind kind)
 {
-    return kind == Kind::Prayers ? QStringLiteral("\"NAMAZ İSKATI\"") : QStringLiteral("\"ORUÇ İSKATI\"");
+    return quotedScreenName(kind == Kind::Prayers ? Expiation::Prayers : Expiation::Fasts);
 }
 
 // Why a part of the prayers or the fasts is not in the record, and what to do.
@@ -93,39 +94,47 @@ QString missingPart(const CeremonyPart &part)
         .arg(name, screen, advice.change, advice.press);
 }
 
-// The screen's figure, and where it has more than two decimals, the gold to weigh.
-QString goldWorth(const Step &step)
+// The exact quotient, the screen's figure beside it where it has more than two
+// decimals or differs at its last digit, and the gold to weigh where that is not the
+// quotient itself.
+QString goldWorth(const Step &step, double onScreen)
 {
-    const QString shown = QStringLiteral("%1 ÷ %2 TL/g = %3 g altın")
-                              .arg(liraOf(step.left), typed(step.right), turkishFigure(step.result));
-    const auto up = hundredths(step.result, Rounding::Up);
-    if (!up || exactHundredths(step.result))
-        return shown;
-    return shown + QStringLiteral(" (ekranda). Verilecek altın, yukarı yuvarlanarak: %1").arg(grams(*up, 2));
+    QString text =
+        QStringLiteral("%1 TL ÷ %2 TL/g = %3 g altın").arg(amount(step.left), amount(step.right), figure(step.result));
+    const std::optional<Decimal> screen = Decimal::fromShown(onScreen);
+    if (screen && *screen != step.result)
+        text += QStringLiteral(" (ekranda %1)").arg(turkishFigure(onScreen));
+    else if (step.result.decimals() > 2)
+        text += QStringLiteral(" (ekranda)");
+    const auto weighed = divide(step.left, step.right, 2, Rounding::Up);
+    if (weighed && (!step.exact || step.result.decimals() > 2))
+        text += QStringLiteral(". Verilecek altın, yukarı yuvarlanarak: %1 g").arg(amount(weighed->value));
+    return text;
 }
 
-QString stepText(const Step &step)
+// A step of the arithmetic; `onScreen` is the gold figure the screen showed.
+QString stepText(const Step &step, double onScreen = 0)
 {
-    const QString l = turkishFigure(step.left), r = typed(step.right);
+    const QString l = figure(step.left), r = amount(step.right);
     switch (step.kind) {
     case Step::Kind::Years:
-        return QStringLiteral("%1 − %2 = %3 sene").arg(l, r, turkishFigure(step.result));
+        return QStringLiteral("%1 − %2 = %3 sene").arg(l, r, figure(step.result));
     case Step::Kind::NoYears:
-        return QStringLiteral("%1 yaş %2 yaşından küçük olduğu için %3 sene").arg(l, r, turkishFigure(step.result));
+        return QStringLiteral("%1 yaş %2 yaşından küçük olduğu için 0 sene").arg(l, r);
     case Step::Kind::PrayerWheat:
-        return QStringLiteral("%1 sene × %2 kg = %3 kg buğday").arg(l, r, turkishFigure(step.result));
+        return QStringLiteral("%1 sene × %2 kg = %3 kg buğday").arg(l, r, figure(step.result));
     case Step::Kind::WheatValue:
-        return QStringLiteral("%1 kg × %2 TL/kg = %3").arg(l, r, liraOf(step.result));
+        return QStringLiteral("%1 kg × %2 TL/kg = %3 TL").arg(l, r, amount(step.result));
     case Step::Kind::FastingValue:
-        return QStringLiteral("%1 sene × %2 TL/kg × %3 kg = %4")
-            .arg(l, r, turkishFigure(wheatKgPerYearOfFasts), liraOf(step.result));
+        return QStringLiteral("%1 sene × %2 TL/kg × %3 kg = %4 TL")
+            .arg(l, r, turkishFigure(wheatKgPerYearOfFasts), amount(step.result));
     case Step::Kind::GoldWorth:
-        return goldWorth(step);
+        return goldWorth(step, onScreen);
     case Step::Kind::GoldPerRound:
         return QStringLiteral("Bir devirde verilen altın: %1 g × %2 fakir = %3 g")
-            .arg(typed(step.left), turkishFigure(step.right), typed(step.result));
+            .arg(amount(step.left), figure(step.right), amount(step.result));
     case Step::Kind::FitraValue:
-        return QStringLiteral("Bir fıtra: %1 kg × %2 TL/kg = %3").arg(l, r, liraOf(step.result));
+        return QStringLiteral("Bir fıtra: %1 kg × %2 TL/kg = %3 TL").arg(l, r, amount(step.result));
     }
     return {};
 }
@@ -149,37 +158,49 @@ QString inputs(const RecordFigures &f)
 }
 
 // "672,88 g ÷ 90 g = 7,48: 7 tam devir ve 42,88 gramlık bir son devir, toplam 8 devir
-// (ekranda 7,5)".
+// (ekranda 7,5)."
 QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
 {
     if (plan.totalRounds == 0)
         return QStringLiteral("Verilecek altın olmadığı için devir yapılmaz.");
-    const QString full = QStringLiteral("%1 tam devir").arg(turkishFigure(double(plan.fullRounds)));
-    const QString last = QStringLiteral("%1 gramlık bir son devir").arg(amount(plan.lastRound, plan.decimals));
-    QString rounds = plan.lastRound == 0    ? full
-                     : plan.fullRounds == 0 ? QStringLiteral("yalnızca ") + last
-                                            : full + QStringLiteral(" ve ") + last;
-    return QStringLiteral("%1 ÷ %2 = %3: %4, toplam %5 devir (ekranda %6).")
-        .arg(grams(plan.goldNeeded, plan.decimals), grams(plan.perRound, plan.decimals), amount(plan.quotient, 2),
-             rounds, turkishFigure(double(plan.totalRounds)), turkishFigure(shownOnScreen));
+    const QString full = QStringLiteral("%1 tam devir").arg(count(plan.fullRounds));
+    const QString last = amount(plan.lastRound, plan.decimals) + QStringLiteral(" gramlık");
+    QString rounds;
+    if (plan.totalRounds == 1)
+        rounds = plan.lastRound == 0 ? QStringLiteral("tek devir") : last + QStringLiteral(" tek devir");
+    else if (plan.lastRound == 0)
+        rounds = full;
+    else
+        rounds = QStringLiteral("%1 ve %2 bir son devir, toplam %3 devir").arg(full, last, count(plan.totalRounds));
+    const auto owed = Decimal::fromUnits(plan.goldNeeded, plan.decimals);
+    const auto quotient = divideForReading(owed, Decimal::fromUnits(plan.perRound, plan.decimals));
+    return QStringLiteral("%1 ÷ %2 = %3: %4 (ekranda %5).")
+        .arg(grams(plan.goldNeeded, plan.decimals), grams(plan.perRound, plan.decimals),
+             quotient ? figure(quotient->value) : QString(), rounds, turkishFigure(shownOnScreen));
+}
+
+// A part's rounds are ticked a box for each poor person, or, among many poor, a box
+// for each round.
+bool boxPerRound(const RoundPlan &plan)
+{
+    return plan.poorPeople > maxHandoversInALine;
 }
 
 QString handoverText(qint64 person, qint64 units, int decimals)
 {
     return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3")
-        .arg(tickBox, turkishFigure(double(person)), grams(units, decimals).replace(u' ', nbsp));
+        .arg(tickBox, count(person), grams(units, decimals).replace(u' ', nbsp));
 }
 
 // The hand-overs of a round: a box for each, or one line for a round among many poor.
 QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
 {
     const QString atHand = grams(plan.goldAtHand, plan.decimals);
-    if (pass.handovers() > maxHandoversInALine) {
-        QString line = QStringLiteral("%1 %2 fakirin her birine %3")
-                           .arg(tickBox, turkishFigure(double(pass.wholeHandovers)), atHand);
+    if (boxPerRound(plan)) {
+        QString line = QStringLiteral("%1 %2 fakirin her birine %3").arg(tickBox, count(pass.wholeHandovers), atHand);
         if (pass.restHandover > 0)
             line += QStringLiteral(", %1. fakire %2")
-                        .arg(turkishFigure(double(pass.wholeHandovers + 1)), grams(pass.restHandover, plan.decimals));
+                        .arg(count(pass.wholeHandovers + 1), grams(pass.restHandover, plan.decimals));
         return line;
     }
     QStringList boxes;
@@ -190,42 +211,68 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
     return boxes.join(QStringLiteral(" &nbsp; "));
 }
 
-// "201.–286. devirler: her birinde 5 fakirin her birine 0,50 g verilir."
-QString unlistedRounds(const RoundLine &line, const RoundPlan &plan)
+QString tableStart(const RoundPlan &plan)
 {
-    const QString each = QStringLiteral("%1 fakirin her birine %2 verilir.")
-                             .arg(turkishFigure(double(plan.poorPeople)), grams(plan.goldAtHand, plan.decimals));
-    if (line.first == line.last)
-        return QStringLiteral("%1. devir: %2").arg(turkishFigure(double(line.first)), each);
-    return QStringLiteral("%1.–%2. devirler: her birinde %3")
-        .arg(turkishFigure(double(line.first)), turkishFigure(double(line.last)), each);
+    const QString given = boxPerRound(plan) ? QStringLiteral("Devirde verilen altın (her kutu bir devir)")
+                                            : QStringLiteral("Her fakire verilen altın (her kutu bir fakir)");
+    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
+                          "<thead><tr><th>Devir</th><th>%1</th><th>Kalan borç</th></tr></thead><tbody>")
+        .arg(given);
 }
 
-QString checklistRow(const RoundLine &line, const RoundPlan &plan)
+const QString tableEnd = QStringLiteral("</tbody></table>");
+
+QString roundRow(const RoundLine &line, const RoundPlan &plan)
 {
-    if (!line.listed)
-        return QStringLiteral("<tr><td colspan=\"3\">%1</td></tr>").arg(unlistedRounds(line, plan).toHtmlEscaped());
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(turkishFigure(double(line.first)), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
+        .arg(count(line.first), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
 }
 
+// The middle rounds past the cap: what each holds, said once, then a numbered box for
+// each, ten to a line; past the grid's last box, how many rounds are left to count.
+QString roundGrid(const RoundLine &line, const RoundPlan &plan)
+{
+    const QString each = QStringLiteral("%1.–%2. devirler: her birinde %3 fakirin her birine %4 verilir. Her kutu "
+                                        "bir devir:")
+                             .arg(count(line.first), count(line.last), count(plan.poorPeople),
+                                  grams(plan.goldAtHand, plan.decimals));
+    QString html = paragraph(each);
+    const qint64 last = std::min(line.last, line.first + maxGridBoxes - 1);
+    for (qint64 row = line.first; row <= last; row += 10) {
+        QStringList boxes;
+        for (qint64 number = row; number <= std::min(row + 9, last); ++number)
+            boxes.append(count(number) + nbsp + tickBox);
+        html += QStringLiteral("<p>%1</p>").arg(boxes.join(QStringLiteral(" &nbsp; ")));
+    }
+    if (last < line.last)
+        html += paragraph(QStringLiteral("Bundan sonraki %1 devir (%2.–%3.) için kutu yoktur; bu devirlerin sayısını "
+                                         "ayrıca tutunuz.")
+                              .arg(count(line.last - last), count(last + 1), count(line.last)));
+    return html;
+}
+
+// The part's rounds to tick off, in order: tables of rounds, and a grid where the
+// rounds past the cap stand.
 QString checklist(const CeremonyPart &part)
 {
-    if (part.checklist.isEmpty())
-        return {};
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
-                                  "<thead><tr><th>Devir</th><th>Her fakire verilen altın (her kutu bir fakir)</th>"
-                                  "<th>Kalan borç</th></tr></thead><tbody>");
-    for (const RoundLine &line : part.checklist)
-        html += checklistRow(line, *part.plan);
-    return html + QStringLiteral("</tbody></table>");
+    QString html;
+    bool inTable = false;
+    for (const RoundLine &line : part.checklist) {
+        if (line.listed && !inTable)
+            html += tableStart(*part.plan);
+        else if (!line.listed && inTable)
+            html += tableEnd;
+        inTable = line.listed;
+        html += line.listed ? roundRow(line, *part.plan) : roundGrid(line, *part.plan);
+    }
+    return inTable ? html + tableEnd : html;
 }
 
 QString steps(const CeremonyPart &part)
 {
     QString html;
     for (const Step &step : part.steps)
-        html += paragraph(stepText(step));
+        html += paragraph(stepText(step, part.figures.goldNeeded));
     return html;
 }
 
@@ -234,6 +281,8 @@ QString words(const CeremonyPart &part)
 {
     return paragraph(QStringLiteral("%1 \"%2\" %3").arg(Quoted::handoverLead, part.words, Quoted::answer));
 }
+
+const QString tooLarge = QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük.");
 
 QString expiationPart(const CeremonyPart &part)
 {
@@ -248,7 +297,7 @@ QString expiationPart(const CeremonyPart &part)
                                                "sayısını yazıp \"H E S A P L A\" düğmesine basınız.")
                                     .arg(screenName(part.kind)));
     if (!part.plan)
-        return html + paragraph(QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük."));
+        return html + paragraph(tooLarge);
     return html + paragraph(roundsExplained(*part.plan, part.figures.rounds->rounds)) + checklist(part);
 }
 
@@ -262,41 +311,65 @@ QString closingPart(const CeremonyPart &part)
                                                "yazılmadı: \"NAMAZ İSKATI\" ya da \"ORUÇ İSKATI\" ekranında "
                                                "\"H E S A P L A\" düğmesine basınız."));
     if (!part.plan)
-        return html + steps(part) + paragraph(QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük."));
+        return html + steps(part) + paragraph(tooLarge);
     return html + steps(part) + checklist(part);
 }
 
+// "Namaz iskâtı: 672,88 g altın, 8 devir"; a closing round by the gold at hand it passes
+// round, as it is no sum to be found.
 QString summaryLine(const CeremonyPart &part)
 {
     if (!part.inRecord())
         return paragraph(missingPart(part));
-    QString line = partTitle(part.kind) + QStringLiteral(": ");
+    QStringList clauses;
     if (part.closesCeremony() && part.plan)
-        line += grams(part.plan->goldNeeded, part.plan->decimals) + QStringLiteral(" altın");
+        clauses.append(QStringLiteral("eldeki %1 altınla %2 fakir arasında %3 devir")
+                           .arg(grams(part.plan->goldAtHand, part.plan->decimals), count(part.plan->poorPeople),
+                                count(part.plan->totalRounds)));
     else if (part.gold)
-        line += grams(*part.gold, 2) + QStringLiteral(" altın");
-    if (part.plan)
-        line += QStringLiteral(", %1 devir").arg(turkishFigure(double(part.plan->totalRounds)));
-    else
-        line += part.roundsCounted ? QStringLiteral(", devir sayısı yazılamadı")
-                                   : QStringLiteral(", devir sayısı hesaplanmadı");
-    return paragraph(line);
+        clauses.append(grams(*part.gold, 2) + QStringLiteral(" altın"));
+    if (part.plan && !part.closesCeremony())
+        clauses.append(QStringLiteral("%1 devir").arg(count(part.plan->totalRounds)));
+    else if (!part.plan)
+        clauses.append(part.roundsCounted ? QStringLiteral("devir sayısı yazılamadı")
+                                          : QStringLiteral("devir sayısı hesaplanmadı"));
+    return paragraph(partTitle(part.kind) + QStringLiteral(": ") + clauses.join(QStringLiteral(", ")));
 }
 
 // "672,88 g + 9,30 g = 682,18 g"; a single part's figure alone.
-template<typename Write>
-QString sum(const Ceremony &ceremony, std::optional<qint64> CeremonyPart::*figureOf, qint64 total, Write write)
+QString sum(const QStringList &terms, const QString &total)
+{
+    return terms.size() > 1 ? terms.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + total : total;
+}
+
+QString totalGold(const Ceremony &ceremony)
 {
     QStringList terms;
     for (const CeremonyPart &part : ceremony.parts) {
         if (part.inRecord() && !part.closesCeremony())
-            terms.append(write(*(part.*figureOf)));
+            terms.append(grams(*part.gold, 2));
     }
-    const QString result = write(total);
-    return terms.size() > 1 ? terms.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + result : result;
+    return QStringLiteral("Bütün iskâtın altını: ") + sum(terms, grams(*ceremony.totalGold, 2)) + u'.';
 }
 
-// Which parts the totals leave out: "; oruç iskatı eksiktir".
+// The worth of the whole, exact, and to the nearest kuruş where it has more decimals:
+// nobody pays it as such.
+QString totalValue(const Ceremony &ceremony)
+{
+    QStringList terms;
+    for (const CeremonyPart &part : ceremony.parts) {
+        if (part.inRecord() && !part.closesCeremony())
+            terms.append(amount(*part.value) + QStringLiteral(" TL"));
+    }
+    const Decimal &total = *ceremony.totalValue;
+    QString text = QStringLiteral("Bütün iskâtın değeri: ") + sum(terms, amount(total) + QStringLiteral(" TL"));
+    const auto kurus = roundTo(total, 2, Rounding::HalfUp);
+    if (kurus && total.decimals() > 2)
+        text += QStringLiteral(", en yakın kuruşa yuvarlanarak %1 TL").arg(amount(*kurus));
+    return text + u'.';
+}
+
+// Which parts the totals leave out: "; oruç iskâtı eksiktir".
 QString missingFromTotals(const Ceremony &ceremony)
 {
     QStringList missing;
@@ -316,19 +389,15 @@ QString summary(const Ceremony &ceremony)
     for (const CeremonyPart &part : ceremony.parts)
         html += summaryLine(part);
     if (ceremony.totalRounds) {
-        html += paragraph(
-            QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
-                .arg(turkishFigure(double(*ceremony.totalRounds)), turkishFigure(double(*ceremony.totalHandovers))));
+        html += paragraph(QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
+                              .arg(count(*ceremony.totalRounds), count(*ceremony.totalHandovers)));
     } else {
         html += paragraph(QStringLiteral("Toplam devir sayısı, her kısmın devri hesaplanınca yazılır."));
     }
-    if (ceremony.totalGold) {
-        const auto inGrams = [](qint64 units) { return grams(units, 2); };
-        html += paragraph(QStringLiteral("Bütün iskâtın altını: ") +
-                          sum(ceremony, &CeremonyPart::gold, *ceremony.totalGold, inGrams) + u'.');
-        html += paragraph(QStringLiteral("Bütün iskâtın değeri: ") +
-                          sum(ceremony, &CeremonyPart::lira, *ceremony.totalLira, lira) + u'.');
-    }
+    if (ceremony.totalGold)
+        html += paragraph(totalGold(ceremony));
+    if (ceremony.totalValue)
+        html += paragraph(totalValue(ceremony));
     html += missingFromTotals(ceremony);
     if (ceremony.differentRounds) {
         html += paragraph(QStringLiteral("İki ekrana farklı mevcut altın ya da fakir sayısı yazıldığı için her kısım "
@@ -338,10 +407,32 @@ QString summary(const Ceremony &ceremony)
     return html;
 }
 
+// The guidance's own paragraphs on a round, each standing on its own: why, the words
+// of a hand-over and the answer, the next poor person, the gold afterwards.
 QString howARoundIsDone()
 {
     return heading(2, QStringLiteral("Devir nasıl yapılır")) + paragraph(Quoted::whyRounds) +
+           paragraph(
+               QStringLiteral("%1 \"%2\" %3").arg(Quoted::handoverLead, Quoted::handoverFormula, Quoted::answer)) +
            paragraph(Quoted::nextPoor) + paragraph(Quoted::afterRounds);
+}
+
+QString fitraLines(const Fitra &fitra)
+{
+    if (!fitra.value)
+        return paragraph(QStringLiteral("Bu fiyatlarla fıtranın değeri hesaplanamadı."));
+    const QString each = lira(*fitra.perPoor);
+    const bool roundedUp = fitra.value->result.decimals() > 2;
+    return paragraph(stepText(*fitra.value)) +
+           paragraph(QStringLiteral("Her fakire verilecek fıtra%1: %2")
+                         .arg(roundedUp ? QStringLiteral(", kuruşa yukarı yuvarlanarak") : QString(), each)) +
+           paragraph(QStringLiteral("Bir yemin kefareti: %1 × %2 = %3")
+                         .arg(count(fitraKefaretForOaths), each, lira(*fitra.oathKefaret))) +
+           paragraph(QStringLiteral("Bir oruç kefareti: %1 × %2 = %3")
+                         .arg(count(fitraKefaretForFasts), each, lira(*fitra.fastKefaret))) +
+           paragraph(QStringLiteral("Bu, buğdayla verilen fıtranın en azıdır. Diyanet İşleri Başkanlığının her yıl "
+                                    "ilan ettiği fitre, bir kişinin bir günlük yiyeceğinin bedeli olarak bundan "
+                                    "yüksektir; aile isterse onu verebilir."));
 }
 
 QString kefarets(const Ceremony &ceremony)
@@ -352,13 +443,7 @@ QString kefarets(const Ceremony &ceremony)
         const Fitra &fitra = *ceremony.fitra;
         html += paragraph(QStringLiteral("Günün fıtrası (%1 ekranının fiyatlarıyla):")
                               .arg(fitra.fromPrayerScreen ? screenName(Kind::Prayers) : screenName(Kind::Fasts)));
-        if (fitra.lira && fitra.oathKefaret) {
-            html += paragraph(stepText(fitra.value));
-            html += paragraph(QStringLiteral("Bir yemin kefareti: 10 fıtra = %1").arg(lira(*fitra.oathKefaret)));
-            html += paragraph(QStringLiteral("Bir oruç kefareti: 60 fıtra = %1").arg(lira(*fitra.fastKefaret)));
-        } else {
-            html += paragraph(QStringLiteral("Bu fiyatlarla fıtranın değeri hesaplanamadı."));
-        }
+        html += fitraLines(fitra);
     }
     const QString blank = QStringLiteral(": ____");
     return html + paragraph(QStringLiteral("Yemin kefareti sayısı") + blank) +
@@ -389,9 +474,8 @@ QString signature(const CeremonyNames &names)
 // A child's record: the one sentence, and the figures that show why.
 QString nothingOwed(const Ceremony &ceremony)
 {
-    QString html = paragraph(QStringLiteral("Vefat eden, mükellefiyet yaşına (kadında 9, erkekte 12 hicri yaş) "
-                                            "ulaşmadan vefat ettiği için namaz ve oruç borcu yoktur; iskât ve devir "
-                                            "yapılmaz."));
+    QString html = paragraph(QStringLiteral("Vefat edenin hicri yaşı mükellefiyet yaşını (kadında 9, erkekte 12) "
+                                            "geçmediği için namaz ve oruç borcu yoktur; iskât ve devir yapılmaz."));
     for (const CeremonyPart &part : ceremony.parts) {
         if (part.inRecord())
             html += heading(2, partTitle(part.kind)) + inputs(part.figures) + paragraph(stepText(part.steps.first()));
@@ -449,8 +533,10 @@ QString recordDate(QDate date)
 QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &notice)
 {
     QString html = QStringLiteral("<html><body>") + heading(1, devirRecordTitle());
-    if (!notice.isEmpty())
-        html += QStringLiteral("<p><b>%1</b></p>").arg(notice.toHtmlEscaped());
+    for (const QString &warning : {notice, ceremony.twoDeceased.value_or(QString())}) {
+        if (!warning.isEmpty())
+            html += QStringLiteral("<p><b>%1</b></p>").arg(warning.toHtmlEscaped());
+    }
     html += earlierPrices(ceremony, date);
     html += paragraph(QStringLiteral("%1 (%2; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)")
                           .arg(recordDate(date), hijriDate(date)));

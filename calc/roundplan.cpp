@@ -1,9 +1,5 @@
 #include "calc/roundplan.h"
 
-#include "common/numbers.h"
-
-#include <QString>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -14,55 +10,12 @@ constexpr qint64 largestUnits = std::numeric_limits<qint64>::max() / 10;
 // Units finer than this would leave no room to count whole grams.
 constexpr int maxDecimals = 18;
 
-// Ten times as many units, where that still fits.
-bool timesTen(qint64 &units)
+// The figure in units of 10^-decimals, where it has no more decimals than that and
+// the count leaves room to count ten times as many.
+std::optional<qint64> unitsOf(const Decimal &figure, int decimals)
 {
-    if (units > largestUnits)
-        return false;
-    units *= 10;
-    return true;
-}
-
-// A figure as 15 significant digits write it, the way the screens show it: whole
-// units of 10^-decimals.
-struct Decimal
-{
-    qint64 units = 0;
-    int decimals = 0;
-};
-
-std::optional<Decimal> toDecimal(double value)
-{
-    if (!std::isfinite(value) || value < 0)
-        return std::nullopt;
-    if (value == 0)
-        return Decimal{};
-    // "d.dddddddddddddde±x": exactly as many significant digits as a figure is shown with.
-    const QString written = QString::number(value, 'e', shownDigits - 1);
-    const qsizetype e = written.indexOf(u'e');
-    QString digits = written.left(e).remove(u'.');
-    int power = written.mid(e + 1).toInt() - (shownDigits - 1);
-    while (digits.endsWith(u'0')) {
-        digits.chop(1);
-        ++power;
-    }
-    Decimal decimal{digits.toLongLong(), 0};
-    for (; power > 0; --power) {
-        if (!timesTen(decimal.units))
-            return std::nullopt;
-    }
-    decimal.decimals = -power;
-    return decimal;
-}
-
-// The same figure with more decimals: 5 as 50000 units of 10^-4.
-std::optional<qint64> withDecimals(Decimal decimal, int decimals)
-{
-    for (int i = decimal.decimals; i < decimals; ++i) {
-        if (!timesTen(decimal.units))
-            return std::nullopt;
-    }
-    return decimal.units;
+    const std::optional<qint64> units = figure.units(decimals);
+    return units && *units <= largestUnits ? units : std::nullopt;
 }
 
 qint64 powerOfTen(int exponent)
@@ -86,48 +39,35 @@ qint64 upToHundredths(qint64 units, int decimals)
     return ceilDivide(units, step) * step;
 }
 
-// The part of a round after its full ones, in hundredths, to the nearest; never 0
-// while something is left, so that the quotient never reads as full rounds alone.
-qint64 quotientHundredths(qint64 rest, qint64 perRound)
-{
-    const qint64 nearest = rest <= std::numeric_limits<qint64>::max() / 400
-                               ? (rest * 200 + perRound) / (2 * perRound)
-                               : qint64(std::floor(double(rest) * 100 / double(perRound) + 0.5));
-    return std::max<qint64>(nearest, 1);
-}
-
 // The plan once the gold owed is in exact units; no gold owed: one full round.
 std::optional<RoundPlan> planFor(std::optional<Decimal> owed, double goldAtHand, double poorPeople)
 {
-    const std::optional<Decimal> atHand = toDecimal(goldAtHand);
+    const std::optional<Decimal> atHand = Decimal::fromShown(goldAtHand);
     const bool wholePoor = std::isfinite(poorPeople) && poorPeople >= 1 && poorPeople == std::floor(poorPeople) &&
                            poorPeople <= double(largestUnits);
-    if (!atHand || atHand->units == 0 || !wholePoor)
+    if (!atHand || atHand->digits <= 0 || !wholePoor || (owed && owed->digits < 0))
         return std::nullopt;
 
     RoundPlan plan;
-    plan.decimals = std::max({2, atHand->decimals, owed ? owed->decimals : 0});
+    plan.decimals = std::max({2, atHand->decimals(), owed ? owed->decimals() : 0});
     if (plan.decimals > maxDecimals)
         return std::nullopt;
-    const std::optional<qint64> atHandUnits = withDecimals(*atHand, plan.decimals);
-    if (!atHandUnits || *atHandUnits > largestUnits)
+    const std::optional<qint64> atHandUnits = unitsOf(*atHand, plan.decimals);
+    if (!atHandUnits)
         return std::nullopt;
     plan.goldAtHand = *atHandUnits;
     plan.poorPeople = qint64(poorPeople);
     if (plan.goldAtHand > largestUnits / plan.poorPeople)
         return std::nullopt;
     plan.perRound = plan.goldAtHand * plan.poorPeople;
-    const std::optional<qint64> owedUnits = owed ? withDecimals(*owed, plan.decimals) : plan.perRound;
-    if (!owedUnits || *owedUnits > largestUnits)
+    const std::optional<qint64> owedUnits = owed ? unitsOf(*owed, plan.decimals) : plan.perRound;
+    if (!owedUnits)
         return std::nullopt;
     plan.goldNeeded = *owedUnits;
     plan.fullRounds = plan.goldNeeded / plan.perRound;
-    if (plan.fullRounds > std::numeric_limits<qint64>::max() / 100 - 1)
-        return std::nullopt;
     const qint64 rest = plan.goldNeeded % plan.perRound;
     plan.lastRound = rest > 0 ? std::min(upToHundredths(rest, plan.decimals), plan.perRound) : 0;
     plan.totalRounds = plan.fullRounds + (plan.lastRound > 0 ? 1 : 0);
-    plan.quotient = plan.fullRounds * 100 + (rest > 0 ? quotientHundredths(rest, plan.perRound) : 0);
     return plan;
 }
 
@@ -154,12 +94,20 @@ qint64 RoundPlan::handovers() const
     return fullRounds * poorPeople + (lastRound > 0 ? pass(totalRounds).handovers() : 0);
 }
 
-std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double poorPeople)
+std::optional<RoundPlan> planRounds(const Decimal &goldOwed, double goldAtHand, double poorPeople)
 {
-    const std::optional<qint64> owed = hundredths(goldOwed, Rounding::Up);
+    const std::optional<Decimal> owed = roundTo(goldOwed, 2, Rounding::Up);
     if (!owed)
         return std::nullopt;
-    return planFor(Decimal{*owed, 2}, goldAtHand, poorPeople);
+    return planFor(*owed, goldAtHand, poorPeople);
+}
+
+std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double poorPeople)
+{
+    const std::optional<Decimal> owed = Decimal::fromShown(goldOwed);
+    if (!owed)
+        return std::nullopt;
+    return planRounds(*owed, goldAtHand, poorPeople);
 }
 
 std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople)
@@ -169,28 +117,19 @@ std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople)
 
 std::optional<qint64> exactHundredths(double value)
 {
-    const std::optional<Decimal> decimal = toDecimal(value);
-    if (!decimal || decimal->decimals > 2)
+    const std::optional<Decimal> decimal = Decimal::fromShown(value);
+    if (!decimal || decimal->digits < 0)
         return std::nullopt;
-    return withDecimals(*decimal, 2);
+    return decimal->units(2);
 }
 
 std::optional<qint64> hundredths(double value, Rounding rounding)
 {
-    const std::optional<Decimal> decimal = toDecimal(value);
-    if (!decimal)
+    const std::optional<Decimal> decimal = Decimal::fromShown(value);
+    if (!decimal || decimal->digits < 0)
         return std::nullopt;
-    if (decimal->decimals <= 2)
-        return withDecimals(*decimal, 2);
-    // Fifteen digits below 10^-17 are less than half a hundredth.
-    if (decimal->decimals - 2 > 17)
-        return rounding == Rounding::Up && decimal->units > 0 ? 1 : 0;
-    const qint64 step = powerOfTen(decimal->decimals - 2);
-    const qint64 whole = decimal->units / step;
-    const qint64 rest = decimal->units % step;
-    if (rounding == Rounding::Up)
-        return whole + (rest > 0 ? 1 : 0);
-    return whole + (rest >= step - rest ? 1 : 0);
+    const std::optional<Decimal> cut = roundTo(*decimal, 2, rounding);
+    return cut ? cut->units(2) : std::nullopt;
 }
 
 double unitsToNumber(qint64 units, int decimals)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/decimal.h"
+
 #include <QtGlobal>
 
 #include <optional>
@@ -33,7 +35,6 @@ struct RoundPlan
     qint64 fullRounds = 0;
     qint64 lastRound = 0; // the gold of the shorter last round, rounded up; 0: there is none
     qint64 totalRounds = 0;
-    qint64 quotient = 0; // gold owed ÷ gold in a round, in hundredths; above the full rounds when a last one follows
 
     RoundPlan::Pass pass(qint64 number) const;
     // One for each poor person in a full round, as many as the gold at hand needs in the last.
@@ -44,17 +45,15 @@ struct RoundPlan
 // `poorPeople` people. Nothing when a figure is not a finite number of the right kind
 // (gold at hand and poor people above 0, poor people whole) or is too large to count
 // in exact units.
+std::optional<RoundPlan> planRounds(const Decimal &goldOwed, double goldAtHand, double poorPeople);
+// The same for the gold owed as the screens show it.
 std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double poorPeople);
 // One full round and no more: the gold at hand once to each poor person.
 std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople);
 
 // A figure as the screens show it (15 significant digits), in hundredths: rounded up
-// for gold one weighs, to the nearest for lira. Nothing for a figure that is not a
-// finite number at least 0, or too large to count in hundredths.
-enum class Rounding {
-    Up,
-    Nearest
-};
+// for gold one weighs. Nothing for a figure that is not a finite number at least 0,
+// or too large to count in hundredths.
 std::optional<qint64> hundredths(double value, Rounding rounding);
 // The same figure in hundredths where it has no more than two decimals; else nothing.
 std::optional<qint64> exactHundredths(double value);

@@ -71,22 +71,19 @@ QString sexWord(Sex sex)
     return sex == Sex::Woman ? QStringLiteral("kızı") : QStringLiteral("oğlu");
 }
 
-// "Ahmet kızı Ayşe'nin"; "falan" for a name not typed; the guidance's own formula
-// when neither was.
+// "Ahmet kızı Ayşe'nin"; "falan" for a name not typed.
 QString whose(const CeremonyNames &names, Sex sex)
 {
     const QString father = names.father.simplified();
     const QString deceased = names.deceased.simplified();
-    if (father.isEmpty() && deceased.isEmpty())
-        return Quoted::unnamed;
     return QStringLiteral("%1 %2 %3")
         .arg(father.isEmpty() ? QStringLiteral("Falan") : father, sexWord(sex),
              deceased.isEmpty() ? QStringLiteral("falanın") : genitive(deceased));
 }
 
-QString debt(CeremonyPart::Kind part, double years)
+QString debt(CeremonyPart::Kind part, const QString &years)
 {
-    const QString senelik = turkishFigure(years) + QStringLiteral(" senelik ");
+    const QString senelik = years + QStringLiteral(" senelik ");
     switch (part) {
     case CeremonyPart::Kind::Prayers:
         return senelik + Quoted::prayerDebt;
@@ -132,7 +129,7 @@ QString genitive(const QString &name)
     return written + u'\'' + suffix;
 }
 
-QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, double years)
+QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, const QString &years)
 {
     return QStringLiteral("%1 %2 %3").arg(whose(names, sex), debt(part, years), Quoted::handoverEnd);
 }

@@ -13,10 +13,13 @@ inline const QString handoverLead = QStringLiteral("Vefat edenin velisi veya vek
 inline const QString unnamed = QStringLiteral("Falan oğlu (kızı) falanın");
 inline const QString prayerDebt = QStringLiteral("namaz borcuna");
 inline const QString handoverEnd = QStringLiteral("karşılık bu altını sana iskât olarak verdim.");
+// The guidance's formula of the words, as it gives them before the names are known.
+inline const QString handoverFormula = unnamed + QStringLiteral(" şu kadar ") + prayerDebt + u' ' + handoverEnd;
 inline const QString answer = QStringLiteral("Fakir de altını alıp \"Kabul ettim, ben de bunu sana hibe ettim.\" "
                                              "der ve altını geri verir.");
 inline const QString whyRounds = QStringLiteral(
-    "Bu yüzden eldeki altın fakire bağışlanır, fakir de onu kabul edip geri hibe eder. Buna devir denir; altın, "
+    "Gereken altının tamamı çoğu zaman vefat edenin yakınlarının elinde bulunmaz. Bu yüzden eldeki altın fakire "
+    "bağışlanır, fakir de onu kabul edip geri hibe eder. Buna devir denir; altın, "
     "borç kapanıncaya kadar böylece el değiştirir ve her defasında borcun bir kısmı düşer.");
 inline const QString nextPoor = QStringLiteral("Veli aynı şekilde altını sıradaki fakire verir. Altın her fakirin "
                                                "elinden böylece geçince bir devir tamamlanmış olur.");
@@ -48,5 +51,6 @@ QString genitive(const QString &name);
 
 // What the velî says as he hands the gold of `part` over: its debt, with the deceased's
 // names where they were typed ("Ahmet kızı Ayşe'nin 66 senelik namaz borcuna karşılık
-// bu altını sana iskât olarak verdim.").
-QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, double years);
+// bu altını sana iskât olarak verdim."), "Falan kızı falanın" where they were not.
+// `years` is written as the record writes it; the closing rounds name no years.
+QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, const QString &years);

@@ -136,7 +136,7 @@ void DevirWindow::showNames()
 
 bool DevirWindow::refused()
 {
-    const std::optional<QString> why = m_ceremony.refusal(m_opener);
+    const std::optional<QString> why = m_ceremony.printRefusal(m_opener);
     if (why)
         m_messages.inform(*why);
     return why.has_value();
