@@ -222,10 +222,15 @@ QString tableStart(const RoundPlan &plan)
 
 const QString tableEnd = QStringLiteral("</tbody></table>");
 
+// A blank as tall as a tick box: every cell of a round's row starts with a line of the
+// same height, so that where that line would cross the foot of a page, the whole row
+// starts the next one instead of leaving its boxes apart from its number.
+const QString strut = QStringLiteral("<span style=\"font-size:18pt\">&nbsp;</span>");
+
 QString roundRow(const RoundLine &line, const RoundPlan &plan)
 {
-    return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(count(line.first), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
+    return QStringLiteral("<tr><td>%1%2</td><td>%3</td><td>%1%4</td></tr>")
+        .arg(strut, count(line.first), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
 }
 
 // The middle rounds past the cap: what each holds, said once, then a numbered box for

@@ -1,34 +1,25 @@
 #include "calc/screens/devirwindow.h"
 
+#include "calc/screens/recordpages.h"
+
 #include "common/ui/design.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include <memory>
-
 namespace {
-
-constexpr qreal marginMm = 18;
 
 QPushButton *addButton(QHBoxLayout *row, const QString &text)
 {
@@ -36,30 +27,6 @@ QPushButton *addButton(QHBoxLayout *row, const QString &text)
     button->setAutoDefault(false);
     row->addWidget(button);
     return button;
-}
-
-// A heading never ends a page: where the text it heads would start on the next page,
-// the heading goes there too. Headings that follow one another go together.
-void keepHeadingsWithTheirText(QTextDocument &pages)
-{
-    const qreal pageHeight = pages.pageSize().height();
-    QAbstractTextDocumentLayout *layout = pages.documentLayout();
-    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
-    for (QTextBlock block = pages.begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().headingLevel() == 0)
-            continue;
-        QTextBlock text = block.next();
-        while (text.isValid() && text.blockFormat().headingLevel() > 0)
-            text = text.next();
-        const qreal top = layout->blockBoundingRect(block).top();
-        const bool startsPage = top - pageOf(top) * pageHeight < 1;
-        if (!text.isValid() || startsPage || pageOf(top) == pageOf(layout->blockBoundingRect(text).bottom() - 1))
-            continue;
-        QTextBlockFormat format;
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(block).mergeBlockFormat(format);
-        block = text.previous(); // the headings moved with it are settled
-    }
 }
 
 } // namespace
@@ -291,62 +258,4 @@ MessageBoxRequest recordNotSaved(const QString &path)
     return fileTrouble(QStringLiteral("\"%1\" kaydedilemedi. Lütfen klasöre yazma izniniz olduğunu ve diskte yer "
                                       "bulunduğunu kontrol ediniz."),
                        path);
-}
-
-bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device)
-{
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter));
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-
-    // The record is laid out again for the page, at the device's resolution.
-    const std::unique_ptr<QTextDocument> pages(record.clone());
-    pages->documentLayout()->setPaintDevice(&device);
-    QFont small = pages->defaultFont();
-    small.setPointSizeF(9);
-    const qreal band = QFontMetricsF(small, &device).height() * 2;
-    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const QRectF body(0, band, page.width(), page.height() - 2 * band);
-    pages->setPageSize(body.size());
-    keepHeadingsWithTheirText(*pages);
-
-    const int count = pages->pageCount();
-    for (int index = 0; index < count; ++index) {
-        if (index > 0)
-            device.newPage();
-        painter.save();
-        painter.translate(body.left(), body.top() - index * body.height());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, index * body.height(), body.width(), body.height());
-        painter.setClipRect(context.clip);
-        pages->documentLayout()->draw(&painter, context);
-        painter.restore();
-
-        painter.setFont(small);
-        painter.drawText(QRectF(0, 0, page.width(), band), Qt::AlignLeft | Qt::AlignTop, heading);
-        painter.drawText(QRectF(0, page.height() - band, page.width(), band), Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("Sayfa %1 / %2").arg(index + 1).arg(count));
-    }
-    return painter.end();
-}
-
-bool writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(heading);
-        writer.setCreator(QStringLiteral("Karvela"));
-        painted = paintRecord(record, heading, writer);
-    }
-    if (!painted) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }

@@ -62,10 +62,6 @@ private:
     QTextBrowser *m_view = nullptr;
 };
 
-// Lays the record out on A4 pages of `device`, with its title on each page and
-// "Sayfa 1 / 3" under it. False when the device cannot be painted on.
-bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device);
-
 // The boxes shown when the record could not be printed or saved.
 MessageBoxRequest recordNotPrinted();
 MessageBoxRequest recordNotSaved(const QString &path);
@@ -76,7 +72,3 @@ MessageBoxRequest caseNotOpened(const QString &path, const QString &why);
 MessageBoxRequest caseReplacesScreens();
 // The file dialogs' filter for iskât files.
 QString iskatFileFilter();
-
-// Writes the record as a PDF to `path`, whole or not at all: nothing half-written is
-// left under that name. False when it could not be written.
-bool writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path);

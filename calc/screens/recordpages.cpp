@@ -1,0 +1,155 @@
+#include "calc/screens/recordpages.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+constexpr qreal marginMm = 18;
+
+// A heading never ends a page: where the text it heads would start on the next page,
+// the heading goes there too. Headings that follow one another go together.
+void keepHeadingsWithTheirText(QTextDocument &pages)
+{
+    const qreal pageHeight = pages.pageSize().height();
+    QAbstractTextDocumentLayout *layout = pages.documentLayout();
+    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
+    for (QTextBlock block = pages.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        QTextBlock text = block.next();
+        while (text.isValid() && text.blockFormat().headingLevel() > 0)
+            text = text.next();
+        const qreal top = layout->blockBoundingRect(block).top();
+        const bool startsPage = top - pageOf(top) * pageHeight < 1;
+        if (!text.isValid() || startsPage || pageOf(top) == pageOf(layout->blockBoundingRect(text).bottom() - 1))
+            continue;
+        QTextBlockFormat format;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).mergeBlockFormat(format);
+        block = text.previous(); // the headings moved with it are settled
+    }
+}
+
+// The top and the bottom of a table's row as laid out.
+std::pair<qreal, qreal> rowExtent(const QTextTable &table, int row, QAbstractTextDocumentLayout &layout)
+{
+    qreal top = layout.blockBoundingRect(table.cellAt(row, 0).firstCursorPosition().block()).top();
+    qreal bottom = top;
+    for (int column = 0; column < table.columns(); ++column) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        top = std::min(top, layout.blockBoundingRect(cell.firstCursorPosition().block()).top());
+        bottom = std::max(bottom, layout.blockBoundingRect(cell.lastCursorPosition().block()).bottom());
+    }
+    return {top, bottom};
+}
+
+// A round's row of the checklist is never cut in two by the foot of a page: where it
+// would be, the row before it reaches down to the foot, and the row starts the next
+// page whole, under the table's header. Qt moves a row only where none of its cells
+// would start on the page. `dpiScale` is what Qt scales a margin by on the device.
+void keepRowsWhole(QTextDocument &pages, qreal dpiScale)
+{
+    const qreal pageHeight = pages.pageSize().height();
+    QAbstractTextDocumentLayout *layout = pages.documentLayout();
+    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
+    for (QTextFrame *frame : pages.rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        for (int row = table->format().headerRowCount() + 1; row < table->rows(); ++row) {
+            // A few tries, as Qt scales the added height by more than the resolution alone.
+            for (int tries = 0; tries < 6; ++tries) {
+                const auto [top, bottom] = rowExtent(*table, row, *layout);
+                if (pageOf(top) == pageOf(bottom - 1) || bottom - top >= pageHeight / 2)
+                    break;
+                QTextCursor above = table->cellAt(row - 1, 0).lastCursorPosition();
+                QTextBlockFormat format = above.blockFormat();
+                const qreal added = format.lineHeightType() == QTextBlockFormat::LineDistanceHeight
+                                        ? format.lineHeight()
+                                        : 0;
+                format.setLineHeight(added + ((pageOf(top) + 1) * pageHeight - top) / dpiScale,
+                                     QTextBlockFormat::LineDistanceHeight);
+                above.setBlockFormat(format);
+                pages.markContentsDirty(0, pages.characterCount());
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+
+    // The record is laid out again for the page, at the device's resolution.
+    const std::unique_ptr<QTextDocument> pages(record.clone());
+    pages->documentLayout()->setPaintDevice(&device);
+    QFont small = pages->defaultFont();
+    small.setPointSizeF(9);
+    const qreal band = QFontMetricsF(small, &device).height() * 2;
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QRectF body(0, band, page.width(), page.height() - 2 * band);
+    pages->setPageSize(body.size());
+    keepHeadingsWithTheirText(*pages);
+    keepRowsWhole(*pages, device.logicalDpiY() / 96.0);
+    // Qt lays the text out again after the breaks only in part, and would leave lines
+    // laid out but never drawn: the whole of it is laid out anew before it is painted.
+    pages->markContentsDirty(0, pages->characterCount());
+
+    const int count = pages->pageCount();
+    for (int index = 0; index < count; ++index) {
+        if (index > 0)
+            device.newPage();
+        painter.save();
+        painter.translate(body.left(), body.top() - index * body.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, index * body.height(), body.width(), body.height());
+        painter.setClipRect(context.clip);
+        pages->documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        painter.setFont(small);
+        painter.drawText(QRectF(0, 0, page.width(), band), Qt::AlignLeft | Qt::AlignTop, heading);
+        painter.drawText(QRectF(0, page.height() - band, page.width(), band), Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("Sayfa %1 / %2").arg(index + 1).arg(count));
+    }
+    return painter.end();
+}
+
+bool writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(heading);
+        writer.setCreator(QStringLiteral("Karvela"));
+        painted = paintRecord(record, heading, writer);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
