@@ -56,6 +56,8 @@ private slots:
     void agesFromDates();
     void ceremonyRecords_data();
     void ceremonyRecords();
+    void recordsCheckOut_data();
+    void recordsCheckOut();
     void genitives_data();
     void genitives();
     void iskatFiles_data();
@@ -698,6 +700,152 @@ void TestEngine::ceremonyRecords()
         const bool absent = sentence.startsWith(u'!');
         QVERIFY2(record.contains(sentence.mid(absent ? 1 : 0)) != absent,
                  qPrintable(sentence + u"\n  in the record: "_qs + record));
+    }
+}
+
+namespace {
+
+const QString number = QStringLiteral("\\d{1,3}(?:\\.\\d{3})*(?:,\\d+)?");
+
+Decimal readTurkish(const QString &written)
+{
+    QString digits = written;
+    digits.remove(u'.');
+    const qsizetype comma = digits.indexOf(u',');
+    const int decimals = comma < 0 ? 0 : int(digits.size() - comma - 1);
+    return Decimal::fromUnits(digits.remove(u',').toLongLong(), decimals);
+}
+
+int placesOf(const QString &written)
+{
+    const qsizetype comma = written.indexOf(u',');
+    return comma < 0 ? 0 : int(written.size() - comma - 1);
+}
+
+// "a ∘ b [∘ c] = d" holds to d's last written digit, rounded half up at it.
+bool holds(const QStringList &terms, const QStringList &operators, const QString &result)
+{
+    const Decimal written = readTurkish(result);
+    const int places = placesOf(result);
+    if (operators.contains(u"÷"_qs)) {
+        // d − h ≤ a ÷ b < d + h, h being half a unit of d's last place.
+        const Decimal a = readTurkish(terms.at(0)), b = readTurkish(terms.at(1));
+        const Decimal half = Decimal::fromUnits(5, places + 1);
+        const auto low = multiply(*subtract(written, half), b), high = multiply(*add(written, half), b);
+        return low && high && !(a < *low) && a < *high;
+    }
+    std::optional<Decimal> exact = readTurkish(terms.at(0));
+    for (qsizetype i = 0; i < operators.size() && exact; ++i) {
+        const Decimal term = readTurkish(terms.at(i + 1));
+        exact = operators.at(i) == u"×"_qs   ? multiply(*exact, term)
+                : operators.at(i) == u"+"_qs ? add(*exact, term)
+                                             : subtract(*exact, term);
+    }
+    const auto rounded = exact ? roundTo(*exact, places, Rounding::HalfUp) : std::nullopt;
+    return rounded && *rounded == written;
+}
+
+// The equations of a record's text that do not hold, and how many it writes.
+std::pair<QStringList, int> falseEquations(const QString &text)
+{
+    static const QString unit = QStringLiteral("(?: (?:g|TL|kg|TL/kg|TL/g|sene|fakir))?");
+    static const QRegularExpression equation(
+        QStringLiteral("(%1)%2 ([×÷−+]) (%1)%2(?: ([×÷−+]) (%1)%2)? = (%1)").arg(number, unit));
+    QStringList faults;
+    int written = 0;
+    for (const QRegularExpressionMatch &match : equation.globalMatch(text)) {
+        ++written;
+        QStringList terms = {match.captured(1), match.captured(3)};
+        QStringList operators = {match.captured(2)};
+        if (!match.captured(4).isEmpty()) {
+            operators.append(match.captured(4));
+            terms.append(match.captured(5));
+        }
+        if (!holds(terms, operators, match.captured(6)))
+            faults.append(match.captured(0));
+    }
+    return {faults, written};
+}
+
+qint64 countOf(const QString &written)
+{
+    return QString(written).remove(u'.').toLongLong();
+}
+
+// The rounds and hand-overs that the sheet gives a box to, or counts past its boxes.
+std::pair<qint64, qint64> ticked(const QString &text)
+{
+    qint64 rounds = text.count(u"☐ 1. fakir:"_qs);
+    qint64 handovers = text.count(QRegularExpression(u"☐ \\d+\\. fakir:"_qs));
+    static const QRegularExpression oneLine(u"☐ (%1) fakirin her birine %1 g(?:, (%1)\\. fakire)?"_qs.arg(number));
+    for (const QRegularExpressionMatch &match : oneLine.globalMatch(text)) {
+        ++rounds;
+        handovers += countOf(match.captured(match.captured(2).isEmpty() ? 1 : 2));
+    }
+    static const QRegularExpression grid(u"her birinde (%1) fakirin her birine %1 g verilir\\. Her kutu bir "
+                                         "devir:((?: %1 ☐)+)(?: Bundan sonraki (%1) devir)?"_qs.arg(number));
+    for (const QRegularExpressionMatch &match : grid.globalMatch(text)) {
+        const qint64 boxes = match.captured(2).count(u'☐') + countOf(match.captured(3));
+        rounds += boxes;
+        handovers += boxes * countOf(match.captured(1));
+    }
+    return {rounds, handovers};
+}
+
+} // namespace
+
+// A grid of ceremonies, each read as its record's text by a checker: every equation
+// it writes holds to its last digit, no amount handed over or paid goes past the
+// hundredth, the summary's rounds and hand-overs are those the sheet lets one tick,
+// and no clause is left empty.
+void TestEngine::recordsCheckOut_data()
+{
+    QTest::addColumn<ScreenState>("prayers");
+    QTest::addColumn<ScreenState>("fasts");
+    QTest::addColumn<QStringList>("names");
+
+    QList<double> ages = {0, 5, 8.99, 30, 64, 75, 99.99, 150, 140.5};
+    for (int hundredths = 900; hundredths <= 1000; ++hundredths)
+        ages.append(hundredths / 100.0);
+    for (int hundredths = 1200; hundredths <= 1300; ++hundredths)
+        ages.append(hundredths / 100.0);
+    const double wheat[] = {1, 11, 12.5, 11.11, 7.35, 0.99, 14};
+    const double gold[] = {400, 4100, 3999.99, 8296.33, 2500.5, 5800};
+    const double atHand[] = {0.01, 0.5, 7.25, 30, 1000, 12.34, 3, 0.07};
+    const double poor[] = {1, 2, 3, 5, 60, 120, 200, 7};
+    for (qsizetype i = 0; i < ages.size(); ++i) {
+        const auto pick = [&](const auto &values) { return values[i * 7 % std::size(values)]; };
+        const Sex sex = i % 3 == 0 ? Sex::Man : Sex::Woman;
+        const double age = ages.at(i), w = pick(wheat), g = pick(gold), h = atHand[i % std::size(atHand)],
+                     p = poor[i / 2 % std::size(poor)];
+        const ScreenState prayers = calculated(Expiation::Prayers, age, w, g, h, p, sex);
+        const ScreenState fasts = i % 4 == 1 ? ScreenState{} : calculated(Expiation::Fasts, age, w, g, h, p, sex);
+        QTest::addRow("%g years, %g TL/kg, %g TL/g, %g g among %g", age, w, g, h, p)
+            << prayers << fasts << (i % 2 ? QStringList{u"Ayşe"_qs, u"Ahmet"_qs, u"Mehmet"_qs} : QStringList{{}, {}, {}});
+    }
+}
+
+void TestEngine::recordsCheckOut()
+{
+    QFETCH(ScreenState, prayers);
+    QFETCH(ScreenState, fasts);
+    QFETCH(QStringList, names);
+    const Ceremony ceremony = planCeremony(prayers, fasts, {names.at(0), names.at(1), names.at(2)});
+    const QString text = readable(devirRecordHtml(ceremony, QDate(2026, 12, 9)));
+
+    const auto [faults, written] = falseEquations(text);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    QVERIFY(written >= (ceremony.nothingOwed ? 0 : 4));
+    static const QRegularExpression handedOver(
+        u"(?:fakir:|fakire|her birine|yuvarlanarak:|kefareti: \\d+ × [\\d.,]+ TL =) (%1) (?:g|TL)"_qs.arg(number));
+    for (const QRegularExpressionMatch &match : handedOver.globalMatch(text))
+        QVERIFY2(placesOf(match.captured(1)) <= 2, qPrintable(match.captured(0)));
+    QVERIFY2(!text.contains(u": ,"_qs) && !text.contains(u": ."_qs), qPrintable(text));
+    static const QRegularExpression totals(u"toplam (%1) devir, (%1) el değiştirme"_qs.arg(number));
+    if (const QRegularExpressionMatch match = totals.match(text); match.hasMatch()) {
+        const auto [rounds, handovers] = ticked(text);
+        QCOMPARE(rounds, countOf(match.captured(1)));
+        QCOMPARE(handovers, countOf(match.captured(2)));
     }
 }
 
