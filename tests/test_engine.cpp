@@ -823,6 +823,11 @@ void TestEngine::recordsCheckOut_data()
         QTest::addRow("%g years, %g TL/kg, %g TL/g, %g g among %g", age, w, g, h, p)
             << prayers << fasts << (i % 2 ? QStringList{u"Ayşe"_qs, u"Ahmet"_qs, u"Mehmet"_qs} : QStringList{{}, {}, {}});
     }
+    for (const double among : {1.0, 120.0}) {
+        QTest::addRow("more rounds than boxes among %g", among)
+            << calculated(Expiation::Prayers, 150, 14, 400, 0.01, among, Sex::Man) << ScreenState{}
+            << QStringList{{}, {}, {}};
+    }
 }
 
 void TestEngine::recordsCheckOut()
