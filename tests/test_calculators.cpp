@@ -30,6 +30,7 @@ private slots:
     void englishLocaleReadsAndWritesPoints();
     void recordOfTheWholeCeremony();
     void openRecordFollowsTheScreens();
+    void recordOfOneDeceased();
     void recordOnPaperIsWhole_data();
     void recordOnPaperIsWhole();
     void caseSavedAndOpened();
@@ -446,6 +447,34 @@ void TestCalculators::openRecordFollowsTheScreens()
     ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("print")));
     ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("savePdf")));
     QCOMPARE(Scenario::messageKeys(app.messages.shown.mid(before)), list("recordResettle|recordResettle"));
+}
+
+// A girl of 9,79 owes 0,79 years, not 0,789999999999999, in the words said aloud; two
+// screens calculated for different people are said to be so, and the record of them
+// is neither printed nor saved.
+void TestCalculators::recordOfOneDeceased()
+{
+    ScreenTest app;
+    app.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    Screen *prayer = app.open(ScreenId::Form6);
+    Scenario::play(prayer, list("Text8=11|Text3=4100|Text1=9,79|Command1|Text11=1|Text12=1|Command13"));
+    DevirWindow *window = openRecordWithCtrlP(prayer);
+    QVERIFY(window);
+    const QString girl = recordText(window).simplified();
+    for (const char *words : {"\"Falan kızı falanın 0,79 senelik namaz borcuna karşılık", "9,79 − 9 = 0,79 sene"})
+        QVERIFY2(girl.contains(QString::fromUtf8(words)) && !girl.contains(u"0,789"), qPrintable(girl));
+
+    Scenario::play(app.open(ScreenId::Form7), list("Text4=11|Text3=4100|Text1=9,8|Command2|Text6=1|Text8=1|Command6"));
+    const QString twoPeople = recordText(window).simplified();
+    QVERIFY2(twoPeople.contains(u"İki ekran iki ayrı kimse için hesaplanmış: vefat edenin hicri yaşı \"NAMAZ İSKATI\" "
+                                u"ekranında 9,79, \"ORUÇ İSKATI\" ekranında 9,8; cinsiyeti \"NAMAZ İSKATI\" ekranında "
+                                u"Kadın, \"ORUÇ İSKATI\" ekranında Erkek."_qs),
+             qPrintable(twoPeople));
+    const qsizetype before = app.messages.shown.size();
+    ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("savePdf")));
+    ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("saveCase")));
+    QCOMPARE(app.messages.shown.size(), before + 2);
+    QVERIFY(app.messages.shown.last().text.contains(u"bu çizelge yazdırılamaz ve kaydedilemez"));
 }
 
 // Ceremonies of one to many pages, saved as PDFs at two sizes of type and read back

@@ -821,7 +821,8 @@ void TestEngine::recordsCheckOut_data()
         const ScreenState prayers = calculated(Expiation::Prayers, age, w, g, h, p, sex);
         const ScreenState fasts = i % 4 == 1 ? ScreenState{} : calculated(Expiation::Fasts, age, w, g, h, p, sex);
         QTest::addRow("%g years, %g TL/kg, %g TL/g, %g g among %g", age, w, g, h, p)
-            << prayers << fasts << (i % 2 ? QStringList{u"Ayşe"_qs, u"Ahmet"_qs, u"Mehmet"_qs} : QStringList{{}, {}, {}});
+            << prayers << fasts
+            << (i % 2 ? QStringList{u"Ayşe"_qs, u"Ahmet"_qs, u"Mehmet"_qs} : QStringList{{}, {}, {}});
     }
     for (const double among : {1.0, 120.0}) {
         QTest::addRow("more rounds than boxes among %g", among)
