@@ -202,10 +202,13 @@ std::optional<Decimal> subtract(const Decimal &a, const Decimal &b)
 
 std::optional<Decimal> multiply(const Decimal &a, const Decimal &b)
 {
-    Digits product = 0;
-    if (__builtin_mul_overflow(a.digits, b.digits, &product) || !fits(product))
+    // Checked by hand: the compilers' overflow builtin needs a runtime for 128 bits
+    // that not every toolchain links.
+    const Digits x = a.digits < 0 ? -a.digits : a.digits;
+    const Digits y = b.digits < 0 ? -b.digits : b.digits;
+    if (x != 0 && y > (limit - 1) / x)
         return std::nullopt;
-    return normalized(product, a.exponent + b.exponent);
+    return normalized(a.digits * b.digits, a.exponent + b.exponent);
 }
 
 std::optional<Decimal> roundTo(const Decimal &value, int decimals, Rounding rounding)
