@@ -115,14 +115,6 @@ std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople)
     return planFor(std::nullopt, goldAtHand, poorPeople);
 }
 
-std::optional<qint64> exactHundredths(double value)
-{
-    const std::optional<Decimal> decimal = Decimal::fromShown(value);
-    if (!decimal || decimal->digits < 0)
-        return std::nullopt;
-    return decimal->units(2);
-}
-
 std::optional<qint64> hundredths(double value, Rounding rounding)
 {
     const std::optional<Decimal> decimal = Decimal::fromShown(value);

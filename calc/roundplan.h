@@ -55,8 +55,6 @@ std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople);
 // for gold one weighs. Nothing for a figure that is not a finite number at least 0,
 // or too large to count in hundredths.
 std::optional<qint64> hundredths(double value, Rounding rounding);
-// The same figure in hundredths where it has no more than two decimals; else nothing.
-std::optional<qint64> exactHundredths(double value);
 
 // A count of units as a number: 18900 hundredths as 189.
 double unitsToNumber(qint64 units, int decimals);
