@@ -11,6 +11,16 @@ namespace {
 
 using Kind = CeremonyPart::Kind;
 
+// "Bir devirde verilen altın: 30 g × 3 fakir = 90 g", where it can be counted exactly.
+void addGoldPerRound(CeremonyPart &part, const RecordFigures::Rounds &rounds)
+{
+    const auto atHand = Decimal::fromShown(rounds.goldAtHand);
+    const auto poor = Decimal::fromShown(rounds.poorPeople);
+    const auto perRound = atHand && poor ? multiply(*atHand, *poor) : std::nullopt;
+    if (perRound)
+        part.steps.append({Step::Kind::GoldPerRound, *atHand, *poor, *perRound});
+}
+
 // The steps of the screen's own arithmetic, in its order, in exact figures from the
 // figures as typed; the years, the gold and the worth of the part. A step whose
 // figures grow past what can be counted exactly ends the list: the steps before it
@@ -52,18 +62,10 @@ void settle(CeremonyPart &part, Expiation expiation)
     const auto weighed = part.value ? divide(*part.value, *gold, 2, Rounding::Up) : std::nullopt;
     if (!shown || !weighed)
         return;
-    part.steps.append({Step::Kind::GoldWorth, *part.value, *gold, shown->value, shown->exact});
+    part.steps.append({Step::Kind::GoldWorth, *part.value, *gold, shown->value});
     part.gold = weighed->value.units(2);
-}
-
-// "Bir devirde verilen altın: 30 g × 3 fakir = 90 g", where it can be counted exactly.
-void addGoldPerRound(CeremonyPart &part, const RecordFigures::Rounds &rounds)
-{
-    const auto atHand = Decimal::fromShown(rounds.goldAtHand);
-    const auto poor = Decimal::fromShown(rounds.poorPeople);
-    const auto perRound = atHand && poor ? multiply(*atHand, *poor) : std::nullopt;
-    if (perRound)
-        part.steps.append({Step::Kind::GoldPerRound, *atHand, *poor, *perRound});
+    if (f.rounds)
+        addGoldPerRound(part, *f.rounds);
 }
 
 QString yearsWritten(const CeremonyPart &part)
@@ -82,8 +84,6 @@ CeremonyPart expiationPart(Kind kind, Expiation expiation, const ScreenState &st
         part.gold = hundredths(state.figures.goldNeeded, Rounding::Up);
     part.words = handoverWords(kind, names, state.figures.sex, yearsWritten(part));
     if (const auto &rounds = state.figures.rounds) {
-        if (part.steps.size() > 1 && part.steps.last().kind == Step::Kind::GoldWorth)
-            addGoldPerRound(part, *rounds);
         part.roundsCounted = true;
         part.plan = part.gold ? planRounds(Decimal::fromUnits(*part.gold, 2), rounds->goldAtHand, rounds->poorPeople)
                               : std::nullopt;
@@ -233,7 +233,8 @@ std::optional<QString> differs(const QString &what, Figure RecordFigures::*figur
              write(fasts.*figure));
 }
 
-// Both screens calculated for one deceased, or what tells two apart and what to correct.
+} // namespace
+
 std::optional<QString> twoDeceased(const ScreenState &prayers, const ScreenState &fasts)
 {
     if (prayers.standing != Standing::Calculated || fasts.standing != Standing::Calculated)
@@ -253,8 +254,6 @@ std::optional<QString> twoDeceased(const ScreenState &prayers, const ScreenState
                           "düğmesine yeniden basınız. O zamana kadar bu çizelge yazdırılamaz ve kaydedilemez.")
         .arg(differences.join(QStringLiteral("; ")));
 }
-
-} // namespace
 
 QString quotedScreenName(Expiation expiation)
 {

@@ -83,8 +83,7 @@ struct Step
     Kind kind;
     Decimal left = {};
     Decimal right = {};
-    Decimal result = {};
-    bool exact = true; // false: a quotient cut at its 15th significant digit, rounded half up
+    Decimal result = {}; // a quotient: to 15 significant digits, rounded half up
 };
 
 // A line of a part's checklist: one round, or the full rounds in its middle that the
@@ -176,6 +175,10 @@ inline constexpr qint64 maxHandoversInALine = 50;
 // step come from the arithmetic the screens use; a step that would not give a finite
 // number leaves its part without the steps that follow.
 Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names = {});
+
+// Both screens calculated for one deceased, or the words that tell the two apart and
+// say what to correct; the record is then not to be printed or saved.
+std::optional<QString> twoDeceased(const ScreenState &prayers, const ScreenState &fasts);
 
 // The name of an expiation's screen, in quotes, as its button in the main menu shows it:
 // "\"NAMAZ İSKATI\"".

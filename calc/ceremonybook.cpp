@@ -9,7 +9,7 @@ std::optional<QString> CeremonyBook::printRefusal(Expiation opener) const
 {
     if (auto why = refusal(opener))
         return why;
-    return ceremony().twoDeceased;
+    return twoDeceased(m_prayers, m_fasts);
 }
 
 void CeremonyBook::update(Expiation expiation, const ScreenState &state, const ScreenCase &saved)

@@ -57,6 +57,12 @@ QString paragraph(const QString &text)
     return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped());
 }
 
+// A sentence in bold at the top of the record: what to know before it is used.
+QString noticeParagraph(const QString &text)
+{
+    return QStringLiteral("<p><b>%1</b></p>").arg(text.toHtmlEscaped());
+}
+
 QString heading(int level, const QString &text)
 {
     return QStringLiteral("<h%1>%2</h%1>").arg(level).arg(text.toHtmlEscaped());
@@ -94,26 +100,24 @@ QString missingPart(const CeremonyPart &part)
         .arg(name, screen, advice.change, advice.press);
 }
 
-// The exact quotient, the screen's figure beside it where it has more than two
-// decimals or differs at its last digit, and the gold to weigh where that is not the
+// What follows the gold's quotient: the screen's figure, where it has more than two
+// decimals or differs at its last digit, and the gold to weigh, where that is not the
 // quotient itself.
-QString goldWorth(const Step &step, double onScreen)
+QString goldNotes(const Step &quotient, const CeremonyPart &part)
 {
-    QString text =
-        QStringLiteral("%1 TL ÷ %2 TL/g = %3 g altın").arg(amount(step.left), amount(step.right), figure(step.result));
+    QString notes;
+    const double onScreen = part.figures.goldNeeded;
     const std::optional<Decimal> screen = Decimal::fromShown(onScreen);
-    if (screen && *screen != step.result)
-        text += QStringLiteral(" (ekranda %1)").arg(turkishFigure(onScreen));
-    else if (step.result.decimals() > 2)
-        text += QStringLiteral(" (ekranda)");
-    const auto weighed = divide(step.left, step.right, 2, Rounding::Up);
-    if (weighed && (!step.exact || step.result.decimals() > 2))
-        text += QStringLiteral(". Verilecek altın, yukarı yuvarlanarak: %1 g").arg(amount(weighed->value));
-    return text;
+    if (screen && *screen != quotient.result)
+        notes += QStringLiteral(" (ekranda %1)").arg(turkishFigure(onScreen));
+    else if (quotient.result.decimals() > 2)
+        notes += QStringLiteral(" (ekranda)");
+    if (part.gold && Decimal::fromUnits(*part.gold, 2) != quotient.result)
+        notes += QStringLiteral(". Verilecek altın, yukarı yuvarlanarak: %1").arg(grams(*part.gold, 2));
+    return notes;
 }
 
-// A step of the arithmetic; `onScreen` is the gold figure the screen showed.
-QString stepText(const Step &step, double onScreen = 0)
+QString stepText(const Step &step)
 {
     const QString l = figure(step.left), r = amount(step.right);
     switch (step.kind) {
@@ -129,7 +133,7 @@ QString stepText(const Step &step, double onScreen = 0)
         return QStringLiteral("%1 sene × %2 TL/kg × %3 kg = %4 TL")
             .arg(l, r, turkishFigure(wheatKgPerYearOfFasts), amount(step.result));
     case Step::Kind::GoldWorth:
-        return goldWorth(step, onScreen);
+        return QStringLiteral("%1 TL ÷ %2 TL/g = %3 g altın").arg(amount(step.left), r, figure(step.result));
     case Step::Kind::GoldPerRound:
         return QStringLiteral("Bir devirde verilen altın: %1 g × %2 fakir = %3 g")
             .arg(amount(step.left), figure(step.right), amount(step.result));
@@ -277,14 +281,15 @@ QString steps(const CeremonyPart &part)
 {
     QString html;
     for (const Step &step : part.steps)
-        html += paragraph(stepText(step, part.figures.goldNeeded));
+        html += paragraph(stepText(step) + (step.kind == Step::Kind::GoldWorth ? goldNotes(step, part) : QString()));
     return html;
 }
 
-// What the velî says at each hand-over of the part, and the poor person's answer.
-QString words(const CeremonyPart &part)
+// What the velî says at a hand-over, as the guidance leads into it, and the poor
+// person's answer.
+QString spoken(const QString &words)
 {
-    return paragraph(QStringLiteral("%1 \"%2\" %3").arg(Quoted::handoverLead, part.words, Quoted::answer));
+    return paragraph(QStringLiteral("%1 \"%2\" %3").arg(Quoted::handoverLead, words, Quoted::answer));
 }
 
 const QString tooLarge = QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük.");
@@ -295,7 +300,7 @@ QString expiationPart(const CeremonyPart &part)
     if (!part.inRecord())
         return html + paragraph(missingPart(part));
     if (part.gold.value_or(1) > 0)
-        html += words(part);
+        html += spoken(part.words);
     html += inputs(part.figures) + heading(3, QStringLiteral("Hesap")) + steps(part);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Devir sayısı henüz hesaplanmadı: %1 ekranında mevcut altını ve fakir "
@@ -310,7 +315,7 @@ QString closingPart(const CeremonyPart &part)
 {
     QString html = heading(2, partTitle(part.kind));
     html += paragraph(part.kind == Kind::ZakatSacrificeFitr ? Quoted::zakatRound : Quoted::rightsRound);
-    html += words(part);
+    html += spoken(part.words);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Eldeki altın ve fakir sayısı bilinmediği için bu devrin miktarları "
                                                "yazılmadı: \"NAMAZ İSKATI\" ya da \"ORUÇ İSKATI\" ekranında "
@@ -341,36 +346,36 @@ QString summaryLine(const CeremonyPart &part)
     return paragraph(partTitle(part.kind) + QStringLiteral(": ") + clauses.join(QStringLiteral(", ")));
 }
 
-// "672,88 g + 9,30 g = 682,18 g"; a single part's figure alone.
-QString sum(const QStringList &terms, const QString &total)
+// "672,88 g + 9,30 g = 682,18 g": the prayers' and the fasts' figures and their total;
+// a single part's figure alone.
+template<typename Term>
+QString sum(const Ceremony &ceremony, Term term, const QString &total)
 {
+    QStringList terms;
+    for (const CeremonyPart &part : ceremony.parts) {
+        if (part.inRecord() && !part.closesCeremony())
+            terms.append(term(part));
+    }
     return terms.size() > 1 ? terms.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + total : total;
 }
 
 QString totalGold(const Ceremony &ceremony)
 {
-    QStringList terms;
-    for (const CeremonyPart &part : ceremony.parts) {
-        if (part.inRecord() && !part.closesCeremony())
-            terms.append(grams(*part.gold, 2));
-    }
-    return QStringLiteral("Bütün iskâtın altını: ") + sum(terms, grams(*ceremony.totalGold, 2)) + u'.';
+    const auto gold = [](const CeremonyPart &part) { return grams(*part.gold, 2); };
+    return QStringLiteral("Bütün iskâtın altını: ") + sum(ceremony, gold, grams(*ceremony.totalGold, 2)) + u'.';
 }
 
 // The worth of the whole, exact, and to the nearest kuruş where it has more decimals:
 // nobody pays it as such.
 QString totalValue(const Ceremony &ceremony)
 {
-    QStringList terms;
-    for (const CeremonyPart &part : ceremony.parts) {
-        if (part.inRecord() && !part.closesCeremony())
-            terms.append(amount(*part.value) + QStringLiteral(" TL"));
-    }
+    const auto inLira = [](const Decimal &value) { return amount(value) + QStringLiteral(" TL"); };
+    const auto value = [&](const CeremonyPart &part) { return inLira(*part.value); };
     const Decimal &total = *ceremony.totalValue;
-    QString text = QStringLiteral("Bütün iskâtın değeri: ") + sum(terms, amount(total) + QStringLiteral(" TL"));
+    QString text = QStringLiteral("Bütün iskâtın değeri: ") + sum(ceremony, value, inLira(total));
     const auto kurus = roundTo(total, 2, Rounding::HalfUp);
     if (kurus && total.decimals() > 2)
-        text += QStringLiteral(", en yakın kuruşa yuvarlanarak %1 TL").arg(amount(*kurus));
+        text += QStringLiteral(", en yakın kuruşa yuvarlanarak %1").arg(inLira(*kurus));
     return text + u'.';
 }
 
@@ -417,9 +422,7 @@ QString summary(const Ceremony &ceremony)
 QString howARoundIsDone()
 {
     return heading(2, QStringLiteral("Devir nasıl yapılır")) + paragraph(Quoted::whyRounds) +
-           paragraph(
-               QStringLiteral("%1 \"%2\" %3").arg(Quoted::handoverLead, Quoted::handoverFormula, Quoted::answer)) +
-           paragraph(Quoted::nextPoor) + paragraph(Quoted::afterRounds);
+           spoken(Quoted::handoverFormula) + paragraph(Quoted::nextPoor) + paragraph(Quoted::afterRounds);
 }
 
 QString fitraLines(const Fitra &fitra)
@@ -501,11 +504,10 @@ QString earlierPrices(const Ceremony &ceremony, QDate today)
     }
     if (days.isEmpty())
         return {};
-    return QStringLiteral("<p><b>%1</b></p>")
-        .arg(QStringLiteral("Fiyatlar %1 tarihlidir; bugünün fiyatlarıyla hesap için yeni fiyatları yazıp \"Kadın\" "
-                            "veya \"Erkek\" düğmesine yeniden basınız.")
-                 .arg(days.join(QStringLiteral(" ve ")))
-                 .toHtmlEscaped());
+    return noticeParagraph(
+        QStringLiteral("Fiyatlar %1 tarihlidir; bugünün fiyatlarıyla hesap için yeni fiyatları yazıp "
+                       "\"Kadın\" veya \"Erkek\" düğmesine yeniden basınız.")
+            .arg(days.join(QStringLiteral(" ve "))));
 }
 
 QString body(const Ceremony &ceremony)
@@ -540,7 +542,7 @@ QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &not
     QString html = QStringLiteral("<html><body>") + heading(1, devirRecordTitle());
     for (const QString &warning : {notice, ceremony.twoDeceased.value_or(QString())}) {
         if (!warning.isEmpty())
-            html += QStringLiteral("<p><b>%1</b></p>").arg(warning.toHtmlEscaped());
+            html += noticeParagraph(warning);
     }
     html += earlierPrices(ceremony, date);
     html += paragraph(QStringLiteral("%1 (%2; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)")

@@ -102,14 +102,6 @@ std::optional<RoundPlan> planRounds(const Decimal &goldOwed, double goldAtHand, 
     return planFor(*owed, goldAtHand, poorPeople);
 }
 
-std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double poorPeople)
-{
-    const std::optional<Decimal> owed = Decimal::fromShown(goldOwed);
-    if (!owed)
-        return std::nullopt;
-    return planRounds(*owed, goldAtHand, poorPeople);
-}
-
 std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople)
 {
     return planFor(std::nullopt, goldAtHand, poorPeople);

@@ -46,8 +46,6 @@ struct RoundPlan
 // (gold at hand and poor people above 0, poor people whole) or is too large to count
 // in exact units.
 std::optional<RoundPlan> planRounds(const Decimal &goldOwed, double goldAtHand, double poorPeople);
-// The same for the gold owed as the screens show it.
-std::optional<RoundPlan> planRounds(double goldOwed, double goldAtHand, double poorPeople);
 // One full round and no more: the gold at hand once to each poor person.
 std::optional<RoundPlan> oneRound(double goldAtHand, double poorPeople);
 

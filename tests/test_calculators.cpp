@@ -352,6 +352,14 @@ QLineEdit *nameBox(QWidget *window, const QString &accessibleName)
     return nullptr;
 }
 
+// The record opened with Ctrl+P from the prayer screen once `steps` are played on it.
+DevirWindow *recordOfPrayers(ScreenTest &app, const char *steps)
+{
+    Screen *prayer = app.open(ScreenId::Form6);
+    Scenario::play(prayer, list(steps));
+    return openRecordWithCtrlP(prayer);
+}
+
 // The example of a woman of 75 on both screens, with her names typed above its record,
 // opened with Ctrl+P from the prayer screen.
 DevirWindow *recordOfTheExample(ScreenTest &app)
@@ -428,10 +436,9 @@ void TestCalculators::openRecordFollowsTheScreens()
 {
     ScreenTest app;
     app.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    Screen *prayer = app.open(ScreenId::Form6);
-    Scenario::play(prayer, list("Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13"));
-    DevirWindow *window = openRecordWithCtrlP(prayer);
+    DevirWindow *window = recordOfPrayers(app, "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13");
     QVERIFY(window);
+    Screen *prayer = ScreenTest::window(ScreenId::Form6);
     QVERIFY(recordText(window).contains(u"Oruç iskâtı hesaplanmadı"));
 
     Scenario::play(prayer, list("Text1=80|Command1|Command13"));
@@ -456,9 +463,7 @@ void TestCalculators::recordOfOneDeceased()
 {
     ScreenTest app;
     app.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    Screen *prayer = app.open(ScreenId::Form6);
-    Scenario::play(prayer, list("Text8=11|Text3=4100|Text1=9,79|Command1|Text11=1|Text12=1|Command13"));
-    DevirWindow *window = openRecordWithCtrlP(prayer);
+    DevirWindow *window = recordOfPrayers(app, "Text8=11|Text3=4100|Text1=9,79|Command1|Text11=1|Text12=1|Command13");
     QVERIFY(window);
     const QString girl = recordText(window).simplified();
     for (const char *words : {"\"Falan kızı falanın 0,79 senelik namaz borcuna karşılık", "9,79 − 9 = 0,79 sene"})

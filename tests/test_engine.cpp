@@ -445,7 +445,7 @@ void TestEngine::roundPlans()
     QFETCH(double, poor);
     QFETCH(QString, plan);
 
-    const std::optional<RoundPlan> made = planRounds(needed, atHand, poor);
+    const std::optional<RoundPlan> made = planRounds(*Decimal::fromShown(needed), atHand, poor);
     if (plan.isEmpty()) {
         QVERIFY(!made);
         return;

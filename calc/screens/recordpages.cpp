@@ -13,6 +13,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -20,13 +21,25 @@ namespace {
 
 constexpr qreal marginMm = 18;
 
+// The page, from 0, that a height in the laid-out text falls on.
+int pageOf(const QTextDocument &pages, qreal y)
+{
+    return int(y / pages.pageSize().height());
+}
+
+// Qt lays the text out again after a change of format only in part, and would leave
+// lines laid out but never drawn: the whole of it is laid out anew.
+void layOutAnew(QTextDocument &pages)
+{
+    pages.markContentsDirty(0, pages.characterCount());
+}
+
 // A heading never ends a page: where the text it heads would start on the next page,
 // the heading goes there too. Headings that follow one another go together.
 void keepHeadingsWithTheirText(QTextDocument &pages)
 {
     const qreal pageHeight = pages.pageSize().height();
     QAbstractTextDocumentLayout *layout = pages.documentLayout();
-    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
     for (QTextBlock block = pages.begin(); block.isValid(); block = block.next()) {
         if (block.blockFormat().headingLevel() == 0)
             continue;
@@ -34,8 +47,9 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
         while (text.isValid() && text.blockFormat().headingLevel() > 0)
             text = text.next();
         const qreal top = layout->blockBoundingRect(block).top();
-        const bool startsPage = top - pageOf(top) * pageHeight < 1;
-        if (!text.isValid() || startsPage || pageOf(top) == pageOf(layout->blockBoundingRect(text).bottom() - 1))
+        const bool startsPage = top - pageOf(pages, top) * pageHeight < 1;
+        if (!text.isValid() || startsPage ||
+            pageOf(pages, top) == pageOf(pages, layout->blockBoundingRect(text).bottom() - 1))
             continue;
         QTextBlockFormat format;
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -47,8 +61,8 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
 // The top and the bottom of a table's row as laid out.
 std::pair<qreal, qreal> rowExtent(const QTextTable &table, int row, QAbstractTextDocumentLayout &layout)
 {
-    qreal top = layout.blockBoundingRect(table.cellAt(row, 0).firstCursorPosition().block()).top();
-    qreal bottom = top;
+    qreal top = std::numeric_limits<qreal>::max();
+    qreal bottom = 0;
     for (int column = 0; column < table.columns(); ++column) {
         const QTextTableCell cell = table.cellAt(row, column);
         top = std::min(top, layout.blockBoundingRect(cell.firstCursorPosition().block()).top());
@@ -60,12 +74,11 @@ std::pair<qreal, qreal> rowExtent(const QTextTable &table, int row, QAbstractTex
 // A round's row of the checklist is never cut in two by the foot of a page: where it
 // would be, the row before it reaches down to the foot, and the row starts the next
 // page whole, under the table's header. Qt moves a row only where none of its cells
-// would start on the page. `dpiScale` is what Qt scales a margin by on the device.
+// would start on the page. `dpiScale` is what Qt scales a line's height by on the device.
 void keepRowsWhole(QTextDocument &pages, qreal dpiScale)
 {
     const qreal pageHeight = pages.pageSize().height();
     QAbstractTextDocumentLayout *layout = pages.documentLayout();
-    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
     for (QTextFrame *frame : pages.rootFrame()->childFrames()) {
         auto *table = qobject_cast<QTextTable *>(frame);
         if (!table)
@@ -74,17 +87,18 @@ void keepRowsWhole(QTextDocument &pages, qreal dpiScale)
             // A few tries, as Qt scales the added height by more than the resolution alone.
             for (int tries = 0; tries < 6; ++tries) {
                 const auto [top, bottom] = rowExtent(*table, row, *layout);
-                if (pageOf(top) == pageOf(bottom - 1) || bottom - top >= pageHeight / 2)
+                const int page = pageOf(pages, top);
+                if (page == pageOf(pages, bottom - 1) || bottom - top >= pageHeight / 2)
                     break;
                 QTextCursor above = table->cellAt(row - 1, 0).lastCursorPosition();
                 QTextBlockFormat format = above.blockFormat();
                 const qreal added = format.lineHeightType() == QTextBlockFormat::LineDistanceHeight
                                         ? format.lineHeight()
                                         : 0;
-                format.setLineHeight(added + ((pageOf(top) + 1) * pageHeight - top) / dpiScale,
+                format.setLineHeight(added + ((page + 1) * pageHeight - top) / dpiScale,
                                      QTextBlockFormat::LineDistanceHeight);
                 above.setBlockFormat(format);
-                pages.markContentsDirty(0, pages.characterCount());
+                layOutAnew(pages);
             }
         }
     }
@@ -111,9 +125,7 @@ bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPain
     pages->setPageSize(body.size());
     keepHeadingsWithTheirText(*pages);
     keepRowsWhole(*pages, device.logicalDpiY() / 96.0);
-    // Qt lays the text out again after the breaks only in part, and would leave lines
-    // laid out but never drawn: the whole of it is laid out anew before it is painted.
-    pages->markContentsDirty(0, pages->characterCount());
+    layOutAnew(*pages);
 
     const int count = pages->pageCount();
     for (int index = 0; index < count; ++index) {
