@@ -201,11 +201,16 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
 {
     const QString atHand = grams(plan.goldAtHand, plan.decimals);
     if (boxPerRound(plan)) {
-        QString line = QStringLiteral("%1 %2 fakirin her birine %3").arg(tickBox, count(pass.wholeHandovers), atHand);
+        // "120 fakirin her birine 0,50 g", "16 fakirin her birine 0,50 g, 17. fakire 0,14 g", "1. fakire 0,12 g".
+        QStringList given;
+        if (pass.wholeHandovers > 1)
+            given.append(QStringLiteral("%1 fakirin her birine %2").arg(count(pass.wholeHandovers), atHand));
+        else if (pass.wholeHandovers == 1)
+            given.append(QStringLiteral("1. fakire %1").arg(atHand));
         if (pass.restHandover > 0)
-            line += QStringLiteral(", %1. fakire %2")
-                        .arg(count(pass.wholeHandovers + 1), grams(pass.restHandover, plan.decimals));
-        return line;
+            given.append(QStringLiteral("%1. fakire %2")
+                             .arg(count(pass.wholeHandovers + 1), grams(pass.restHandover, plan.decimals)));
+        return tickBox + u' ' + given.join(QStringLiteral(", "));
     }
     QStringList boxes;
     for (qint64 person = 1; person <= pass.wholeHandovers; ++person)
