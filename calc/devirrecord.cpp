@@ -242,22 +242,29 @@ QString roundRow(const RoundLine &line, const RoundPlan &plan)
         .arg(strut, count(line.first), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
 }
 
-// The middle rounds past the cap: what each holds, said once, then a numbered box for
-// each, ten to a line; past the grid's last box, how many rounds are left to count.
+// The middle rounds past the cap: a grid headed by what each holds, then a numbered box
+// for each, ten to a line (five where the numbers are long, so that the grid keeps to
+// the page); past its last box, how many rounds are left to count.
 QString roundGrid(const RoundLine &line, const RoundPlan &plan)
 {
     const QString each = QStringLiteral("%1.–%2. devirler: her birinde %3 fakirin her birine %4 verilir. Her kutu "
                                         "bir devir:")
                              .arg(count(line.first), count(line.last), count(plan.poorPeople),
                                   grams(plan.goldAtHand, plan.decimals));
-    QString html = paragraph(each);
     const qint64 last = std::min(line.last, line.first + maxGridBoxes - 1);
-    for (qint64 row = line.first; row <= last; row += 10) {
-        QStringList boxes;
-        for (qint64 number = row; number <= std::min(row + 9, last); ++number)
-            boxes.append(count(number) + nbsp + tickBox);
-        html += QStringLiteral("<p>%1</p>").arg(boxes.join(QStringLiteral(" &nbsp; ")));
+    const qint64 perLine = last >= 100000 ? 5 : 10;
+    // What the boxes stand for heads the grid on every page it runs on.
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><thead><tr>"
+                                  "<th colspan=\"%1\" align=\"left\">%2</th></tr></thead>")
+                       .arg(perLine)
+                       .arg(each.toHtmlEscaped());
+    for (qint64 row = line.first; row <= last; row += perLine) {
+        html += QStringLiteral("<tr>");
+        for (qint64 number = row; number <= std::min(row + perLine - 1, last); ++number)
+            html += QStringLiteral("<td>%1 %2</td>").arg(count(number), tickBox);
+        html += QStringLiteral("</tr>");
     }
+    html += QStringLiteral("</table>");
     if (last < line.last)
         html += paragraph(QStringLiteral("Bundan sonraki %1 devir (%2.–%3.) için kutu yoktur; bu devirlerin sayısını "
                                          "ayrıca tutunuz.")
