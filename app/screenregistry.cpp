@@ -132,7 +132,7 @@ void ScreenRegistry::openCaseFile()
 
 bool ScreenRegistry::openCase(const QString &path)
 {
-    const std::variant<IskatCase, QString> loaded = loadIskatFile(path);
+    const std::variant<IskatCase, QString> loaded = loadIskatFile(path, QDate::currentDate());
     if (const auto *why = std::get_if<QString>(&loaded)) {
         m_messages.show(caseNotOpened(path, *why));
         return false;

@@ -55,7 +55,7 @@ struct ScreenState
 };
 
 // The names typed on the record, as the ceremony's words use them; blanks around
-// them do not count. A name box holds at most this many characters.
+// them do not count. A name holds at most this many characters, as nameLength counts them.
 inline constexpr int maxNameLength = 200;
 struct CeremonyNames
 {

@@ -1,13 +1,14 @@
 #include "calc/iskatfile.h"
 
+#include "calc/names.h"
+#include "calc/recalculation.h"
 #include "calc/words.h"
 #include "common/figures.h"
+#include "common/wholefile.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -117,7 +118,42 @@ bool readFlag(const QJsonObject &object, const char *name, const QString &what)
     return value.toBool();
 }
 
-ScreenCase readScreen(const QJsonObject &file, const char *name, const QString &screen)
+QString figureWords(std::optional<double> ScreenCase::*member)
+{
+    for (const FigureField &figure : figureFields) {
+        if (figure.member == member)
+            return QString::fromUtf8(figure.field.words);
+    }
+    return QStringLiteral("değerleri");
+}
+
+// The screen's figures, calculated again as its buttons would: a file opens only where
+// every step gives a number, so that opening it never ends in a calculation error.
+void checkCalculates(const ScreenCase &read, Expiation expiation, const QString &screen)
+{
+    const auto result = calculateAgain(read, expiation);
+    if (const auto *fault = std::get_if<UncalculableFigure>(&result)) {
+        refuse(QStringLiteral("%1 %2 hesaplanamayacak kadar %3.")
+                   .arg(screen, figureWords(fault->figure),
+                        fault->tooLarge ? QStringLiteral("büyük") : QStringLiteral("küçük")));
+    }
+}
+
+// The day the prices were used: a day that has not come is no day they were used on. A
+// day's grace keeps readable a case saved where the date is already tomorrow.
+QDate readPricesDay(const QJsonObject &object, const QString &screen, QDate today)
+{
+    const QDate day = QDate::fromString(object.value(QStringLiteral("pricesDay")).toString(), Qt::ISODate);
+    if (!day.isValid())
+        missing(screen + QStringLiteral(" fiyatlarının tarihi"));
+    if (day > today.addDays(1)) {
+        refuse(QStringLiteral("%1 fiyatlarının tarihi %2, henüz gelmemiş bir gün.")
+                   .arg(screen, turkishLocale().toString(day, u"d MMMM yyyy")));
+    }
+    return day;
+}
+
+ScreenCase readScreen(const QJsonObject &file, const char *name, const QString &screen, QDate today)
 {
     const QJsonValue value = file.value(key(name));
     if (!value.isObject())
@@ -133,14 +169,21 @@ ScreenCase readScreen(const QJsonObject &file, const char *name, const QString &
     read.goldCalculated = readFlag(object, "goldCalculated", screen + QStringLiteral(" altın hesabı"));
     read.roundsCounted = readFlag(object, "roundsCounted", screen + QStringLiteral(" devir hesabı"));
     if (read.goldCalculated) {
-        read.pricesDay = QDate::fromString(object.value(QStringLiteral("pricesDay")).toString(), Qt::ISODate);
-        if (!read.pricesDay.isValid())
-            missing(screen + QStringLiteral(" fiyatlarının tarihi"));
+        read.pricesDay = readPricesDay(object, screen, today);
         if (!read.wheatPrice || !read.goldPrice || !read.hijriAge)
             missing(screen + QStringLiteral(" altın hesabının değerleri"));
     }
     if (read.roundsCounted && (!read.goldCalculated || !read.goldAtHand || !read.poorPeople))
         missing(screen + QStringLiteral(" devir hesabının değerleri"));
+    return read;
+}
+
+ScreenCase readExpiation(const QJsonObject &file, Expiation expiation, QDate today)
+{
+    const bool prayers = expiation == Expiation::Prayers;
+    const QString screen = prayers ? QStringLiteral("namaz ekranının") : QStringLiteral("oruç ekranının");
+    const ScreenCase read = readScreen(file, prayers ? "prayers" : "fasts", screen, today);
+    checkCalculates(read, expiation, screen);
     return read;
 }
 
@@ -157,7 +200,12 @@ CeremonyNames readNames(const QJsonObject &file)
         if (!name.isString())
             missing(what);
         names[i] = name.toString();
-        if (names[i].size() > maxNameLength)
+        if (withoutUnfitCharacters(names[i]) != names[i]) {
+            refuse(QStringLiteral("%1 bir adda bulunamayacak bir karakter (bir denetim ya da yazı yönü "
+                                  "karakteri) içeriyor.")
+                       .arg(what));
+        }
+        if (nameLength(names[i]) > maxNameLength)
             refuse(QStringLiteral("%1 %2 karakterden uzun.").arg(what).arg(maxNameLength));
     }
     return {names[0], names[1], names[2]};
@@ -178,7 +226,7 @@ void checkFormat(const QJsonObject &file)
     }
 }
 
-IskatCase readCase(const QByteArray &bytes)
+IskatCase readCase(const QByteArray &bytes, QDate today)
 {
     if (bytes.size() > maxIskatFileBytes)
         refuse(QStringLiteral("dosya 1 MB'tan büyük; bir iskât dosyası bu kadar büyük olmaz."));
@@ -188,8 +236,8 @@ IskatCase readCase(const QByteArray &bytes)
         refuse(QStringLiteral("dosya bozuk ya da yarım kalmış; iskât dosyası olarak okunamıyor."));
     const QJsonObject file = document.object();
     checkFormat(file);
-    return {readNames(file), readScreen(file, "prayers", QStringLiteral("namaz ekranının")),
-            readScreen(file, "fasts", QStringLiteral("oruç ekranının"))};
+    return {readNames(file), readExpiation(file, Expiation::Prayers, today),
+            readExpiation(file, Expiation::Fasts, today)};
 }
 
 } // namespace
@@ -210,10 +258,10 @@ QByteArray writeIskatFile(const IskatCase &iskat)
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
-std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes)
+std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes, QDate today)
 {
     try {
-        return readCase(bytes);
+        return readCase(bytes, today);
     } catch (const Refusal &refusal) {
         return refusal.reason;
     }
@@ -238,54 +286,15 @@ QString iskatFileName(const QString &deceased, QDate day)
     return QStringLiteral("karvela-iskat-%1%2.karvela").arg(part, day.toString(Qt::ISODate));
 }
 
-namespace {
-
-// Why a file could not be read or written, in Turkish whatever Qt's own words are.
-QString fileTrouble(QFileDevice::FileError error)
-{
-    switch (error) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("bu dosyaya ya da klasöre erişim izniniz yok.");
-    case QFileDevice::OpenError:
-        return QStringLiteral("dosya açılamadı; klasörün var olduğunu ve erişilebildiğini kontrol ediniz.");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("dosya yazılamadı; diskte yer olduğunu kontrol ediniz.");
-    case QFileDevice::ReadError:
-        return QStringLiteral("dosya okunamadı.");
-    default:
-        return QStringLiteral("dosyaya erişilemedi.");
-    }
-}
-
-} // namespace
-
 std::optional<QString> saveIskatFile(const IskatCase &iskat, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fileTrouble(file.error());
-    const QByteArray bytes = writeIskatFile(iskat);
-    if (file.write(bytes) != bytes.size()) {
-        const QFileDevice::FileError error = file.error();
-        file.cancelWriting();
-        return fileTrouble(error);
-    }
-    if (!file.commit())
-        return fileTrouble(file.error());
-    return std::nullopt;
+    return writeWholeFile(path, writeIskatFile(iskat));
 }
 
-std::variant<IskatCase, QString> loadIskatFile(const QString &path)
+std::variant<IskatCase, QString> loadIskatFile(const QString &path, QDate today)
 {
-    QFile file(path);
-    if (!file.exists())
-        return QStringLiteral("böyle bir dosya yok.");
-    if (!file.open(QIODevice::ReadOnly))
-        return fileTrouble(file.error());
-    // One byte past the limit tells a file that is too large without reading it all.
-    const QByteArray bytes = file.read(maxIskatFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fileTrouble(file.error());
-    return readIskatFile(bytes);
+    const std::variant<QByteArray, QString> read = readRegularFile(path, maxIskatFileBytes);
+    if (const auto *why = std::get_if<QString>(&read))
+        return *why;
+    return readIskatFile(std::get<QByteArray>(read), today);
 }

@@ -54,8 +54,9 @@ QByteArray writeIskatFile(const IskatCase &iskat);
 
 // The case the bytes of a file hold, or why they hold none, in Turkish words that
 // follow the file's name: "dosyanın biçim sürümü 2; ...". Never a case from bytes that
-// a saved file could not be.
-std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes);
+// a saved file could not be, nor one whose figures the screens cannot calculate, nor
+// one whose prices were used on a day after tomorrow (`today` + 1).
+std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes, QDate today);
 
 // The name a case is proposed under: karvela-iskat-Ayşe-Yılmaz-2026-12-09.karvela; the
 // deceased's name with Turkish letters kept, blanks and what no file system takes made
@@ -63,8 +64,8 @@ std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes);
 QString iskatFileName(const QString &deceased, QDate day);
 
 // Writes the case to `path` whole or not at all: an earlier file of that name stays
-// whole when the save fails. Nothing on success, else why it failed, in Turkish.
+// as it was when the save fails. Nothing on success, else why it failed, in Turkish.
 std::optional<QString> saveIskatFile(const IskatCase &iskat, const QString &path);
-// The case in the file at `path`, or why there is none: unreadable, too large, or what
-// readIskatFile finds.
-std::variant<IskatCase, QString> loadIskatFile(const QString &path);
+// The case in the file at `path`, or why there is none: not a file, unreadable, too
+// large, or what readIskatFile finds.
+std::variant<IskatCase, QString> loadIskatFile(const QString &path, QDate today);

@@ -232,11 +232,12 @@ QList<MessageBoxRequest> everyMessageBox()
         recorder.shown.append(app.messages.shown.last());
     }
     recorder.show(recordNotPrinted());
-    recorder.show(recordNotSaved(QStringLiteral("/home/kullanici/Belgeler/karvela-iskat-2026-12-09.pdf")));
+    recorder.show(fileNotSaved(QStringLiteral("/home/kullanici/Belgeler/karvela-iskat-2026-12-09.pdf"),
+                               QStringLiteral("diskte yer kalmadı (No space left on device).")));
     // The iskât file's boxes, each reason a bad file gives among them.
     const QString casePath = QStringLiteral("/home/kullanici/Belgeler/karvela-iskat-Ayşe-Yılmaz-2026-12-09.karvela");
     recorder.show(caseReplacesScreens());
-    recorder.show(caseNotSaved(casePath, *saveIskatFile({}, QStringLiteral("/nonexistent/folder/x.karvela"))));
+    recorder.show(fileNotSaved(casePath, *saveIskatFile({}, QStringLiteral("/nonexistent/folder/x.karvela"))));
     QByteArray valid = writeIskatFile({});
     const QByteArray badFiles[] = {
         valid.left(40),
@@ -246,9 +247,15 @@ QList<MessageBoxRequest> everyMessageBox()
         QByteArray(valid).replace("\"goldPrice\": null", "\"goldPrice\": -4100"),
         QByteArray(valid).replace("\"poorPeople\": null", "\"poorPeople\": 2.5"),
         QByteArray(valid).replace("\"goldCalculated\": false", "\"goldCalculated\": true"),
-        QByteArray(valid).replace("\"sex\": \"kadın\"", "\"sex\": 1")};
+        QByteArray(valid).replace("\"sex\": \"kadın\"", "\"sex\": 1"),
+        QByteArray(valid)
+            .replace("\"goldCalculated\": false", "\"goldCalculated\": true")
+            .replace("\"pricesDay\": null", "\"pricesDay\": \"2026-12-09\"")
+            .replace("\"wheatPrice\": null", "\"wheatPrice\": 1e308")
+            .replace("\"goldPrice\": null", "\"goldPrice\": 4100")
+            .replace("\"hijriAge\": null", "\"hijriAge\": 75")};
     for (const QByteArray &bytes : badFiles)
-        recorder.show(caseNotOpened(casePath, std::get<QString>(readIskatFile(bytes))));
+        recorder.show(caseNotOpened(casePath, std::get<QString>(readIskatFile(bytes, QDate(2026, 12, 9)))));
 
     QList<MessageBoxRequest> unique;
     for (const MessageBoxRequest &request : std::as_const(recorder.shown)) {

@@ -167,10 +167,10 @@ bool DevirWindow::printOn(QPagedPaintDevice &device)
 
 bool DevirWindow::savePdfAs(const QString &path)
 {
-    const bool saved = writeRecordPdf(record(), devirRecordTitle(), path);
-    if (!saved)
-        m_messages.show(recordNotSaved(path));
-    return saved;
+    const std::optional<QString> why = writeRecordPdf(record(), devirRecordTitle(), path);
+    if (why)
+        m_messages.show(fileNotSaved(path, *why));
+    return !why;
 }
 
 QString DevirWindow::askWhereToSave(const QString &title, const QString &fileName, const QString &filter)
@@ -209,7 +209,7 @@ bool DevirWindow::saveCaseAs(const QString &path)
 {
     const std::optional<QString> why = saveIskatFile(m_ceremony.savedCase(), path);
     if (why)
-        m_messages.show(caseNotSaved(path, *why));
+        m_messages.show(fileNotSaved(path, *why));
     return !why;
 }
 
@@ -229,7 +229,7 @@ MessageBoxRequest fileTrouble(const QString &sentence, const QString &path, cons
 
 } // namespace
 
-MessageBoxRequest caseNotSaved(const QString &path, const QString &why)
+MessageBoxRequest fileNotSaved(const QString &path, const QString &why)
 {
     return fileTrouble(QStringLiteral("\"%1\" kaydedilemedi: "), path, why);
 }
@@ -251,11 +251,4 @@ MessageBoxRequest recordNotPrinted()
 {
     return {.text = QStringLiteral("Devir çizelgesi yazdırılamadı. Lütfen yazıcıyı kontrol ediniz."),
             .icon = MessageIcon::Critical};
-}
-
-MessageBoxRequest recordNotSaved(const QString &path)
-{
-    return fileTrouble(QStringLiteral("\"%1\" kaydedilemedi. Lütfen klasöre yazma izniniz olduğunu ve diskte yer "
-                                      "bulunduğunu kontrol ediniz."),
-                       path);
 }

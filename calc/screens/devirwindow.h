@@ -62,12 +62,13 @@ private:
     QTextBrowser *m_view = nullptr;
 };
 
-// The boxes shown when the record could not be printed or saved.
+// The box shown when the record could not be printed.
 MessageBoxRequest recordNotPrinted();
-MessageBoxRequest recordNotSaved(const QString &path);
-// The boxes of the iskât file: one that could not be saved or opened, naming it and
-// why; the question before a case replaces what the screens hold.
-MessageBoxRequest caseNotSaved(const QString &path, const QString &why);
+// The box shown when the record's PDF or an iskât file could not be saved, naming the
+// file and why.
+MessageBoxRequest fileNotSaved(const QString &path, const QString &why);
+// The boxes of the iskât file: one that could not be opened, naming it and why; the
+// question before a case replaces what the screens hold.
 MessageBoxRequest caseNotOpened(const QString &path, const QString &why);
 MessageBoxRequest caseReplacesScreens();
 // The file dialogs' filter for iskât files.

@@ -1,11 +1,13 @@
 #include "calc/screens/recordpages.h"
 
+#include "common/wholefile.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -147,21 +149,19 @@ bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPain
     return painter.end();
 }
 
-bool writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path)
+std::optional<QString> writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // The PDF is made in memory first, so that the disk is written the one careful way.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setTitle(heading);
         writer.setCreator(QStringLiteral("Karvela"));
         painted = paintRecord(record, heading, writer);
     }
-    if (!painted) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (!painted)
+        return QStringLiteral("çizelgenin sayfaları çizilemedi.");
+    return writeWholeFile(path, pdf.data());
 }

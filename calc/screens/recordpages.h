@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -12,6 +14,6 @@ class QTextDocument;
 // when the device cannot be painted on.
 bool paintRecord(const QTextDocument &record, const QString &heading, QPagedPaintDevice &device);
 
-// Writes the record as a PDF to `path`, whole or not at all: nothing half-written is
-// left under that name. False when it could not be written.
-bool writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path);
+// Writes the record as a PDF to `path`, whole or not at all: an earlier file of that
+// name stays as it was when the save fails. Nothing on success, else why it failed.
+std::optional<QString> writeRecordPdf(const QTextDocument &record, const QString &heading, const QString &path);
