@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 using Kind = CeremonyPart::Kind;
@@ -350,10 +352,12 @@ QString summaryLine(const CeremonyPart &part)
                                 count(part.plan->totalRounds)));
     else if (part.gold)
         clauses.append(grams(*part.gold, 2) + QStringLiteral(" altın"));
+    else if (!part.closesCeremony())
+        clauses.append(QStringLiteral("altın miktarı yazılamayacak kadar büyük"));
     if (part.plan && !part.closesCeremony())
         clauses.append(QStringLiteral("%1 devir").arg(count(part.plan->totalRounds)));
     else if (!part.plan)
-        clauses.append(part.roundsCounted ? QStringLiteral("devir sayısı yazılamadı")
+        clauses.append(part.roundsCounted ? QStringLiteral("devir sayısı yazılamayacak kadar büyük")
                                           : QStringLiteral("devir sayısı hesaplanmadı"));
     return paragraph(partTitle(part.kind) + QStringLiteral(": ") + clauses.join(QStringLiteral(", ")));
 }
@@ -405,6 +409,12 @@ QString missingFromTotals(const Ceremony &ceremony)
                          .arg(missing.join(QStringLiteral(" ve "))));
 }
 
+// A part whose rounds were counted but are too many to plan one by one.
+bool tooManyRounds(const CeremonyPart &part)
+{
+    return part.inRecord() && part.roundsCounted && !part.plan;
+}
+
 QString summary(const Ceremony &ceremony)
 {
     QString html = heading(2, QStringLiteral("Özet"));
@@ -413,6 +423,8 @@ QString summary(const Ceremony &ceremony)
     if (ceremony.totalRounds) {
         html += paragraph(QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
                               .arg(count(*ceremony.totalRounds), count(*ceremony.totalHandovers)));
+    } else if (std::any_of(ceremony.parts.cbegin(), ceremony.parts.cend(), tooManyRounds)) {
+        html += paragraph(QStringLiteral("Toplam devir sayısı yazılamayacak kadar büyük."));
     } else {
         html += paragraph(QStringLiteral("Toplam devir sayısı, her kısmın devri hesaplanınca yazılır."));
     }

@@ -3,7 +3,9 @@
 #include "calc/screens/devirwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,6 +16,10 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // The prayer and fasting screens driven as a user would: type, click, answer the
 // boxes, then read the result boxes and the boxes that were shown, in order.
@@ -34,6 +40,7 @@ private slots:
     void recordOnPaperIsWhole_data();
     void recordOnPaperIsWhole();
     void caseSavedAndOpened();
+    void failedSaveKeepsTheEarlierFile();
 };
 
 namespace {
@@ -469,6 +476,21 @@ void TestCalculators::recordOfOneDeceased()
     for (const char *words : {"\"Falan kızı falanın 0,79 senelik namaz borcuna karşılık", "9,79 − 9 = 0,79 sene"})
         QVERIFY2(girl.contains(QString::fromUtf8(words)) && !girl.contains(u"0,789"), qPrintable(girl));
 
+    // A name pasted with a line break and a mark that turns text round keeps its letters
+    // alone; 200 emoji fill a name box, whatever halves and joins they are made of.
+    QLineEdit *deceased = nameBox(window, QStringLiteral("Vefat edenin adı"));
+    const auto paste = [&](const QString &text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(deceased, Qt::Key_V, Qt::ControlModifier);
+    };
+    paste(u"Ay\u202Eşe\n\t"_qs);
+    QCOMPARE(deceased->text(), u"Ayşe"_qs);
+    deceased->clear();
+    const QString thumbs = u"👍🏽"_qs.repeated(maxNameLength);
+    paste(thumbs);
+    paste(u"a"_qs);
+    QCOMPARE(deceased->text(), thumbs);
+
     Scenario::play(app.open(ScreenId::Form7), list("Text4=11|Text3=4100|Text1=9,8|Command2|Text6=1|Text8=1|Command6"));
     const QString twoPeople = recordText(window).simplified();
     QVERIFY2(twoPeople.contains(u"İki ekran iki ayrı kimse için hesaplanmış: vefat edenin hicri yaşı \"NAMAZ İSKATI\" "
@@ -630,11 +652,61 @@ void TestCalculators::caseSavedAndOpened()
     ScreenTest::type(ScreenTest::control<QLineEdit>(prayer, "Text8"), u"12"_qs);
     QVERIFY(!app.screens.openCase(cut.fileName()));
     QVERIFY(app.messages.shown.last().text.contains(u"dosya bozuk ya da yarım kalmış"));
+#ifdef Q_OS_UNIX
+    const QString pipe = folder.filePath(u"pipe.karvela"_qs);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!app.screens.openCase(pipe));
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(app.messages.shown.last().text.endsWith(u"\" açılamadı: bu bir dosya değil."_qs));
+#endif
     app.messages.answers = {MessageAnswer::No};
     QApplication::setActiveWindow(prayer);
     QTest::keyClick(prayer, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(Scenario::messageKeys({app.messages.shown.last()}), list("caseReplaces"));
     QCOMPARE(ScreenTest::control<QLineEdit>(prayer, "Text8")->text(), u"12"_qs);
+}
+
+// A save onto a disk that is full: the iskât file and the PDF saved earlier stay byte for
+// byte as they were, the box names the file and the cause, and nothing is left beside
+// them. The disk is a small one the file faults test mounts ($KARVELA_FULL_DISK).
+void TestCalculators::failedSaveKeepsTheEarlierFile()
+{
+    const QString disk = qEnvironmentVariable("KARVELA_FULL_DISK");
+    if (disk.isEmpty())
+        QSKIP("no small disk to fill: the file faults test mounts one");
+    ScreenTest app;
+    DevirWindow *window = recordOfTheExample(app);
+    QVERIFY(window);
+    const QDir folder(disk);
+    const QStringList files = {folder.filePath(u"Ayşe.karvela"_qs), folder.filePath(u"Ayşe.pdf"_qs)};
+    const auto save = [&](const QString &path) {
+        return path.endsWith(u".pdf"_qs) ? window->savePdfAs(path) : window->saveCaseAs(path);
+    };
+    QList<QByteArray> earlier;
+    for (const QString &path : files) {
+        QVERIFY(save(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        earlier.append(file.readAll());
+    }
+    QFile filler(folder.filePath(u"filler"_qs));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) > 0) {
+    }
+    filler.close();
+
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QVERIFY(!save(files[i]));
+        const QString box = app.messages.shown.last().text;
+        QVERIFY2(box.startsWith(u"\""_qs + files[i] + u"\" kaydedilemedi: diskte yer kalmadı"_qs), qPrintable(box));
+        QFile file(files[i]);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier[i]);
+    }
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden),
+             QStringList({u"Ayşe.karvela"_qs, u"Ayşe.pdf"_qs, u"filler"_qs}));
 }
 
 QTEST_MAIN(TestCalculators)

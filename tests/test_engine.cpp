@@ -7,9 +7,17 @@
 
 #include "common/numbers.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <cmath>
 #include <functional>
@@ -62,6 +70,8 @@ private slots:
     void genitives();
     void iskatFiles_data();
     void iskatFiles();
+    void fileTroubles_data();
+    void fileTroubles();
 };
 
 void TestEngine::val_data()
@@ -675,7 +685,9 @@ void TestEngine::ceremonyRecords_data()
     row("a short round among many poor", none, calculated(Expiation::Fasts, 9.79, 11.11, 4100, 0.5, 120), "||",
         "0,12 g ÷ 60 g = 0,002: 0,12 gramlık tek devir (ekranda 0,002).|1 ☐ 1. fakire 0,12 g 0 g|!☐ 0 fakirin", 3);
     row("too large to count", calculated(Expiation::Prayers, 71, 1, 1e-300, 100, 2), none, "||",
-        "Bu miktarlar bir çizelgeye sığmayacak kadar büyük.", -1);
+        "Bu miktarlar bir çizelgeye sığmayacak kadar büyük.|Namaz iskâtı: altın miktarı yazılamayacak kadar büyük, "
+        "devir sayısı yazılamayacak kadar büyük|Toplam devir sayısı yazılamayacak kadar büyük.",
+        -1);
 }
 
 void TestEngine::ceremonyRecords()
@@ -939,6 +951,18 @@ void TestEngine::iskatFiles_data()
         "namaz ekranının devir hesabının değerleri eksik ya da hatalı");
     row("a name over 200 characters", edited("\"Ahmet\"", '"' + QByteArray(201, 'a') + '"'),
         "babasının adı 200 karakterden uzun");
+    const QByteArray thumb = "\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd"; // 👍🏽, four UTF-16 units, one to the eye
+    row("200 emoji", edited("\"Ahmet\"", '"' + thumb.repeated(200) + '"'), "");
+    row("201 emoji", edited("\"Ahmet\"", '"' + thumb.repeated(201) + '"'), "babasının adı 200 karakterden uzun");
+    row("a line break in a name", edited("\"Ahmet\"", "\"Ah\\nmet\""), "babasının adı bir adda bulunamayacak");
+    row("a name turned round", edited("\"Ahmet\"", "\"Ahmet\\u202e exe.pdf\""), "babasının adı bir adda bulunamayacak");
+    row("a price beyond the arithmetic", edited("\"wheatPrice\": 11", "\"wheatPrice\": 1e308"),
+        "namaz ekranının buğday fiyatı hesaplanamayacak kadar büyük");
+    row("gold at hand below it", edited("\"goldAtHand\": 30", "\"goldAtHand\": 5e-324"),
+        "namaz ekranının mevcut altın miktarı hesaplanamayacak kadar küçük");
+    row("prices used tomorrow", edited("2026-12-09", "2026-12-11"), "");
+    row("prices used in 2999", edited("2026-12-09", "2999-12-31"),
+        "namaz ekranının fiyatlarının tarihi 31 Aralık 2999, henüz gelmemiş bir gün");
 }
 
 void TestEngine::iskatFiles()
@@ -957,6 +981,90 @@ void TestEngine::iskatFiles()
     }
     QVERIFY2(std::holds_alternative<QString>(read), "a case came from a file that holds none");
     QVERIFY2(std::get<QString>(read).startsWith(refusal), qPrintable(std::get<QString>(read)));
+}
+
+// What stands where a case is opened from or saved to: in `folder/case.karvela`.
+enum class Made {
+    NoFolder,
+    NoFile,
+    AFolder,       // case.karvela is a folder
+    APipe,         // case.karvela is a FIFO nobody writes to
+    ADevice,       // /dev/zero in its place
+    Unreadable,    // a case one may not read (mode 000)
+    ReadOnly,      // a case one may read but not write (0444)
+    ClosedFolder,  // the folder may not be entered (000)
+    ReadOnlyFolder // the folder may be read but not written (0555)
+};
+
+// The true cause, whatever the file's error code says, for opening and for saving; a
+// pipe or a device is refused at once, not waited on. The permission rows run only for
+// a user the permissions hold for (the file faults test runs them as "nobody").
+void TestEngine::fileTroubles_data()
+{
+    QTest::addColumn<Made>("made");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<QString>("saving"); // empty: the save succeeds
+    const auto row = [](const char *name, Made made, const char *opening, const char *saving) {
+        QTest::newRow(name) << made << QString::fromUtf8(opening) << QString::fromUtf8(saving);
+    };
+    row("no folder", Made::NoFolder, "böyle bir klasör yok", "kaydedileceği klasör yok");
+    row("no file", Made::NoFile, "böyle bir dosya yok", "");
+    row("a folder", Made::AFolder, "bu bir klasör", "bu bir klasör");
+#ifdef Q_OS_UNIX
+    row("a pipe", Made::APipe, "bu bir dosya değil", "");
+    row("a device", Made::ADevice, "bu bir dosya değil", "");
+    row("unreadable", Made::Unreadable, "bu dosyayı okuma izniniz yok", "dosya salt okunur; üzerine yazma izniniz yok");
+    row("read-only", Made::ReadOnly, "", "dosya salt okunur; üzerine yazma izniniz yok");
+    row("a folder one may not enter", Made::ClosedFolder, "dosyanın bulunduğu klasöre erişim izniniz yok",
+        "dosyanın bulunduğu klasöre erişim izniniz yok");
+    row("a read-only folder", Made::ReadOnlyFolder, "", "bu klasöre yazma izniniz yok");
+#endif
+}
+
+void TestEngine::fileTroubles()
+{
+    QFETCH(Made, made);
+    QFETCH(QString, opening);
+    QFETCH(QString, saving);
+    QTemporaryDir root;
+    const QString folder = root.filePath(u"klasör"_qs);
+    QString path = folder + u"/case.karvela"_qs;
+    const IskatCase saved{.names = {u"Ayşe"_qs, {}, {}}};
+    if (made != Made::NoFolder)
+        QVERIFY(QDir().mkdir(folder));
+    if (made >= Made::Unreadable)
+        QVERIFY(!saveIskatFile(saved, path));
+#ifdef Q_OS_UNIX
+    const bool permissionsHold = ::geteuid() != 0;
+    if (made >= Made::Unreadable && !permissionsHold)
+        QSKIP("the super-user may read and write anything");
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
+    const std::map<Made, std::pair<QString, mode_t>> modes = {{Made::Unreadable, {path, 0}},
+                                                              {Made::ReadOnly, {path, 0444}},
+                                                              {Made::ClosedFolder, {folder, 0}},
+                                                              {Made::ReadOnlyFolder, {folder, 0555}}};
+    if (const auto mode = modes.find(made); mode != modes.end())
+        QCOMPARE(::chmod(QFile::encodeName(mode->second.first).constData(), mode->second.second), 0);
+    if (made == Made::APipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    if (made == Made::ADevice)
+        path = u"/dev/zero"_qs;
+#endif
+    if (made == Made::AFolder)
+        QVERIFY(QDir().mkdir(path));
+
+    QElapsedTimer clock;
+    clock.start();
+    const std::variant<IskatCase, QString> read = loadIskatFile(path, QDate(2026, 12, 10));
+    QVERIFY2(clock.elapsed() < 1000, "opening waited on what is not a file");
+    const QString why = std::holds_alternative<QString>(read) ? std::get<QString>(read) : QString();
+    QVERIFY2(opening.isEmpty() ? why.isEmpty() : why.startsWith(opening), qPrintable(why));
+    if (made == Made::ADevice || made == Made::APipe)
+        return;
+    const QString notSaved = saveIskatFile(saved, path).value_or(QString());
+    QVERIFY2(saving.isEmpty() ? notSaved.isEmpty() : notSaved.startsWith(saving), qPrintable(notSaved));
+    QCOMPARE(QDir(root.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(),
+             made == Made::NoFolder ? 0 : 1); // nothing left beside the file
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -1,6 +1,7 @@
 #include "common/ui/qtmessageservice.h"
 #include "support/strayboxguard.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -24,6 +25,7 @@ private:
     struct Seen
     {
         QString title, text;
+        QString read; // the text as it is drawn and read out, markup and all
         QStringList buttons;
         QString defaultButton;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -55,6 +57,9 @@ void TestMessageService::showsTurkishBox_data()
                                   << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
     QTest::newRow("Esc on a note is OK") << MessageBoxRequest{.text = u"Not"_qs} << u"Esc"_qs << MessageAnswer::Ok
                                          << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
+    const MessageBoxRequest markup{.text = u"\"/home/a/<h1>B</h1>/<img src=x>.karvela\" açılamadı: <b>yok</b>."_qs};
+    QTest::newRow("a path holding markup")
+        << markup << u"Enter"_qs << MessageAnswer::Ok << QStringList{u"Tamam"_qs} << u"Tamam"_qs;
 }
 
 void TestMessageService::showsTurkishBox()
@@ -75,6 +80,8 @@ void TestMessageService::showsTurkishBox()
             return;
         seen.title = box->windowTitle();
         seen.text = box->text();
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        seen.read = label ? QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name) : QString();
         seen.icon = box->icon();
         seen.onTop = box->windowFlags() & Qt::WindowStaysOnTopHint;
         for (QAbstractButton *button : box->buttons())
@@ -104,6 +111,7 @@ void TestMessageService::showsTurkishBox()
     QCOMPARE(answer, expected);
     QCOMPARE(seen.title, request.title);
     QCOMPARE(seen.text, request.text);
+    QCOMPARE(seen.read, request.text);
     std::sort(seen.buttons.begin(), seen.buttons.end());
     QCOMPARE(seen.buttons, buttons);
     QCOMPARE(seen.defaultButton, defaultButton);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QValidator>
 
 #include <random>
 
@@ -66,6 +67,16 @@ QString typedKey(const QLineEdit *box)
     if (box->window()->inherits("QDialog"))
         return box->accessibleName();
     return QString::number(quintptr(box));
+}
+
+// What a box holds once `text` is pasted over all it held: what its validator makes of
+// the text, or what it held where the validator refuses it; no more than its length.
+QString held(const QLineEdit *box, const QString &before, QString text)
+{
+    int position = int(text.size());
+    if (box->validator() && box->validator()->validate(text, position) == QValidator::Invalid)
+        return before;
+    return text.left(box->maxLength());
 }
 
 } // namespace
@@ -194,9 +205,10 @@ void TestMonkey::randomUse()
                             .arg(event)
                             .arg(text.size() > 20 ? text.left(10) + QStringLiteral("…(%1)").arg(text.size()) : text,
                                  screenName, box->objectName()));
+            const QString before = box->text();
             box->selectAll();
-            box->insert(text);                                    // as a paste would: one edit, whatever the characters
-            m_typed[typedKey(box)] = text.left(box->maxLength()); // what the box can hold of it
+            box->insert(text); // as a paste would: one edit, whatever the characters
+            m_typed[typedKey(box)] = held(box, before, text);
         }
 
         const QString failure = check(ended, messages, messagesChecked);

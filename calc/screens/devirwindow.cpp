@@ -1,5 +1,6 @@
 #include "calc/screens/devirwindow.h"
 
+#include "calc/screens/namevalidator.h"
 #include "calc/screens/recordpages.h"
 
 #include "common/ui/design.h"
@@ -79,7 +80,7 @@ QLineEdit *DevirWindow::addNameBox(QFormLayout *form, const QString &label)
 {
     auto *box = new QLineEdit;
     box->setAccessibleName(label);
-    box->setMaxLength(maxNameLength);
+    box->setValidator(new NameValidator(box));
     form->addRow(label + u':', box);
     connect(box, &QLineEdit::textEdited, this, &DevirWindow::namesTyped);
     return box;

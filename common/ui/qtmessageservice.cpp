@@ -50,6 +50,8 @@ MessageAnswer QtMessageService::show(const MessageBoxRequest &request)
 {
     QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    // Words from a file, a path or a name are shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     // A system-modal box must not disappear behind any window of the program.
     if (request.systemModal)
