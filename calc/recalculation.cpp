@@ -6,7 +6,6 @@
 
 #include <QList>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,12 +30,8 @@ public:
 
     UncalculableFigure atFault() const
     {
-        const auto distanceFromOne = [](const Reading &reading) {
-            return reading.value == 0 ? 0.0 : std::fabs(std::log10(std::fabs(reading.value)));
-        };
-        const auto farthest = std::max_element(m_read.cbegin(), m_read.cend(), [&](const Reading &a, const Reading &b) {
-            return distanceFromOne(a) < distanceFromOne(b);
-        });
+        const auto farthest = farthestFromOne(m_read.cbegin(), m_read.cend(),
+                                              [](const Reading &reading) { return reading.value; });
         if (farthest == m_read.cend())
             return {};
         return {farthest->box, std::fabs(farthest->value) >= 1};

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 // Number helpers shared by every calculation. They read and write numbers the way
@@ -65,3 +67,17 @@ double Round(double value, int decimals);
 double checkedMultiply(double a, double b);
 double checkedDivide(double dividend, double divisor);
 double checkedSubtract(double a, double b);
+
+// Of the figures a calculation read before it went beyond a double, the one at fault:
+// only a figure far too large or far too small takes a product or a quotient there, so
+// the one farthest from 1 in order of magnitude. `value` gives a reading's figure;
+// `end` where nothing was read.
+template<typename Iterator, typename Value>
+Iterator farthestFromOne(Iterator begin, Iterator end, Value value)
+{
+    const auto distance = [&](const auto &reading) {
+        const double figure = value(reading);
+        return figure == 0 ? 0.0 : std::fabs(std::log10(std::fabs(figure)));
+    };
+    return std::max_element(begin, end, [&](const auto &a, const auto &b) { return distance(a) < distance(b); });
+}

@@ -5,9 +5,6 @@
 
 #include <QLineEdit>
 
-#include <algorithm>
-#include <cmath>
-
 double Calculation::read(QLineEdit *box, Figure figure, Parsing parsing)
 {
     try {
@@ -39,12 +36,5 @@ QLineEdit *Calculation::boxAtFault(const CalculationError &error) const
         return m_faulty;
     if (error.kind() != ErrorKind::Overflow)
         return m_read.last().box;
-    // Only a figure far too large or far too small takes a product or a quotient
-    // beyond a double: the one farthest from 1 in order of magnitude.
-    const auto distanceFromOne = [](const Reading &reading) {
-        return reading.value == 0 ? 0.0 : std::fabs(std::log10(std::fabs(reading.value)));
-    };
-    return std::max_element(m_read.cbegin(), m_read.cend(),
-                            [&](const Reading &a, const Reading &b) { return distanceFromOne(a) < distanceFromOne(b); })
-        ->box;
+    return farthestFromOne(m_read.cbegin(), m_read.cend(), [](const Reading &reading) { return reading.value; })->box;
 }
