@@ -50,7 +50,9 @@ int runKarvela(int argc, char **argv)
     // "karvela FILE", as a double click on an iskât file starts it: the case in place of the
     // startup notice. Qt's arguments, not argv, which Windows gives in the ANSI code page.
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 2 || !screens.openCase(arguments.at(1)))
+    // Otherwise a ceremony left unfinished, where the user wants to go on with it.
+    const bool opened = arguments.size() >= 2 ? screens.openCase(arguments.at(1)) : screens.resumeCeremony();
+    if (!opened)
         screens.start();
     return QApplication::exec();
 }

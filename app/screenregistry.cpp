@@ -2,6 +2,7 @@
 
 #include "app/form2.h"
 #include "app/form5.h"
+#include "calc/recalculation.h"
 #include "calc/screens/devirwindow.h"
 #include "calc/screens/form6.h"
 #include "calc/screens/form7.h"
@@ -138,10 +139,12 @@ bool ScreenRegistry::openCase(const QString &path)
         return false;
     }
     const IskatCase &saved = std::get<IskatCase>(loaded);
+    m_ceremony.setCasePath(path);
     m_ceremony.setNames(saved.names);
     static_cast<ExpiationScreen *>(screen(ScreenId::Form7))->openCase(saved.fasts);
     auto *prayers = static_cast<ExpiationScreen *>(screen(ScreenId::Form6));
     prayers->openCase(saved.prayers);
+    m_ceremony.setProgress(saved.progress);
     // In place of the startup notice or the menu, as a menu button would open it.
     for (const ScreenId id : {ScreenId::Form2, ScreenId::Form5}) {
         if (m_slots[slotOf(id)])
@@ -150,5 +153,61 @@ bool ScreenRegistry::openCase(const QString &path)
     showScreen(ScreenId::Form6);
     if (!m_ceremony.refusal(Expiation::Prayers))
         prayers->openRecord();
+    return true;
+}
+
+namespace {
+
+// "Yarım kalmış bir devir var: Ayşe, 9 Aralık 2026, 7 / 30 el değiştirme. …"
+MessageBoxRequest unfinishedCeremony(const IskatCase &saved)
+{
+    const CeremonyProgress &progress = *saved.progress;
+    const Ceremony planned = planCeremony(std::get<ScreenState>(calculateAgain(progress.prayers, Expiation::Prayers)),
+                                          std::get<ScreenState>(calculateAgain(progress.fasts, Expiation::Fasts)));
+    const QLocale turkish = turkishLocale();
+    const QString name = saved.names.deceased.trimmed().isEmpty() ? QStringLiteral("adı yazılmamış bir vefat eden")
+                                                                  : saved.names.deceased.trimmed();
+    return {.text = QStringLiteral("Yarım kalmış bir devir var: %1, %2, %3 / %4 el değiştirme. Kaldığı yerden devam "
+                                   "edilsin mi?")
+                        .arg(name, turkish.toString(progress.began.date(), u"d MMMM yyyy"),
+                             turkish.toString(progress.handoversDone),
+                             turkish.toString(planned.totalHandovers.value_or(0))),
+            .buttons = MessageButtons::YesNo,
+            .icon = MessageIcon::Exclamation};
+}
+
+const MessageBoxRequest forgetCeremony{
+    .text = QStringLiteral("Yarım kalmış devrin kaydı unutulsun mu? Unutulursa bu devre program açılırken "
+                           "kaldığı yerden devam edilemez; iskât dosyası olduğu gibi kalır."),
+    .buttons = MessageButtons::YesNo,
+    .icon = MessageIcon::Exclamation,
+    .secondButtonDefault = true};
+
+} // namespace
+
+bool ScreenRegistry::resumeCeremony()
+{
+    const std::optional<QString> path = ProgressStore::unfinished();
+    if (!path)
+        return false;
+    const std::variant<IskatCase, QString> loaded = loadIskatFile(*path, QDate::currentDate());
+    const auto *saved = std::get_if<IskatCase>(&loaded);
+    if (!saved || !saved->progress || saved->progress->ended.isValid()) {
+        // Nothing there to go on with: the note alone goes; no file is touched.
+        if (const auto *why = std::get_if<QString>(&loaded))
+            m_messages.show(caseNotOpened(*path, *why));
+        m_progress.forget();
+        return false;
+    }
+    if (m_messages.show(unfinishedCeremony(*saved)) != MessageAnswer::Yes) {
+        if (m_messages.show(forgetCeremony) == MessageAnswer::Yes)
+            m_progress.forget();
+        return false;
+    }
+    if (!openCase(*path))
+        return false;
+    const ScreenId opener = m_ceremony.refusal(Expiation::Prayers) ? ScreenId::Form7 : ScreenId::Form6;
+    showScreen(opener);
+    static_cast<ExpiationScreen *>(screen(opener))->openCeremony();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ceremonybook.h"
+#include "calc/screens/progressstore.h"
 #include "common/ui/navigator.h"
 
 #include <array>
@@ -33,6 +34,11 @@ public:
     // calculated as saved, the names, and the record over the prayer screen. A file
     // that holds no case is named in a box, and nothing changes. True when opened.
     bool openCase(const QString &path);
+    // Where a ceremony was left unfinished (a crash, a power cut), asks whether to go on
+    // with it; "Evet" opens its case at the next hand-over. "Hayır" asks once more
+    // before the progress is forgotten. True when the ceremony was opened.
+    bool resumeCeremony();
+    ProgressStore &progressStore() { return m_progress; }
 
 private:
     // The screen in this slot, created if the slot is empty.
@@ -45,6 +51,7 @@ private:
 
     MessageService &m_messages;
     CeremonyBook m_ceremony; // where the prayer and fasting screens stand, for the devir record
+    ProgressStore m_progress{m_ceremony};
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;
     std::function<void()> m_endProgram;
 };

@@ -144,12 +144,15 @@ qint64 lineCost(const RoundPlan &plan, const RoundPlan::Pass &pass)
 void listRounds(QList<CeremonyPart> &parts)
 {
     qint64 next = 1;
+    qint64 handedOver = 0;
     qint64 left = maxListedHandovers;
     for (CeremonyPart &part : parts) {
         if (!part.inRecord() || !part.plan || part.plan->totalRounds == 0)
             continue;
         part.firstRound = next;
+        part.firstHandover = handedOver;
         next += part.plan->totalRounds;
+        handedOver += part.plan->handovers();
         left -= lineCost(*part.plan, part.plan->pass(1));
         if (part.plan->totalRounds > 1)
             left -= lineCost(*part.plan, part.plan->pass(part.plan->totalRounds));

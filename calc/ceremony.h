@@ -4,6 +4,7 @@
 #include "calc/roundplan.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -117,6 +118,7 @@ struct CeremonyPart
     bool roundsCounted = false;                   // the closing rounds: false when no screen counted rounds
     std::optional<RoundPlan> plan = std::nullopt; // none: not counted, or too large to count
     qint64 firstRound = 0;                        // the number of its first round in the whole ceremony
+    qint64 firstHandover = 0;                     // how many hand-overs of the ceremony come before its first
     QList<RoundLine> checklist = {};
     QString words = {}; // what the velî says at each of its hand-overs
 
@@ -160,6 +162,11 @@ struct Ceremony
     // The prayers' and the fasts' gold, added as the record writes them, and their worth.
     std::optional<qint64> totalGold = std::nullopt;
     std::optional<Decimal> totalValue = std::nullopt;
+    // How far the ceremony has been carried out on screen, where it follows this plan:
+    // the hand-overs done, in order, when the first was ticked and, once all are, the last.
+    qint64 handoversDone = 0;
+    QDateTime began = {};
+    QDateTime ended = {};
 };
 
 // Rounds past the cap are ticked off in a grid of numbered boxes, one a round, of at

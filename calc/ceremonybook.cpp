@@ -1,5 +1,7 @@
 #include "calc/ceremonybook.h"
 
+#include <algorithm>
+
 std::optional<QString> CeremonyBook::refusal(Expiation opener) const
 {
     return opener == Expiation::Prayers ? recordRefusal(m_prayers, m_fasts) : recordRefusal(m_fasts, m_prayers);
@@ -32,10 +34,36 @@ void CeremonyBook::setNames(const CeremonyNames &names)
 
 Ceremony CeremonyBook::ceremony() const
 {
-    return planCeremony(m_prayers, m_fasts, m_names);
+    Ceremony ceremony = planCeremony(m_prayers, m_fasts, m_names);
+    if (m_progress && ceremony.totalHandovers && progressChanges().isEmpty()) {
+        ceremony.handoversDone = std::min(m_progress->handoversDone, *ceremony.totalHandovers);
+        ceremony.began = m_progress->began;
+        ceremony.ended = m_progress->ended;
+    }
+    return ceremony;
 }
 
 IskatCase CeremonyBook::savedCase() const
 {
-    return {m_names, m_savedPrayers, m_savedFasts};
+    return {m_names, m_savedPrayers, m_savedFasts, m_progress};
+}
+
+void CeremonyBook::setProgress(const std::optional<CeremonyProgress> &progress)
+{
+    m_progress = progress;
+    emit progressChanged();
+}
+
+QStringList CeremonyBook::progressChanges() const
+{
+    if (!m_progress)
+        return {};
+    return planChanges(m_progress->prayers, m_savedPrayers, Expiation::Prayers) +
+           planChanges(m_progress->fasts, m_savedFasts, Expiation::Fasts);
+}
+
+void CeremonyBook::setKeepTrouble(const QString &why)
+{
+    m_keepTrouble = why;
+    emit progressChanged();
 }

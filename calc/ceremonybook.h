@@ -26,13 +26,28 @@ public:
     const CeremonyNames &names() const { return m_names; }
     // Emits changed() when the names differ from the ones kept.
     void setNames(const CeremonyNames &names);
-    // The ceremony as the record shows it now.
+    // The ceremony as the record shows it now, with the hand-overs done where the
+    // progress belongs to its plan.
     Ceremony ceremony() const;
-    // The case as an iskât file keeps it.
+    // The case as an iskât file keeps it, its progress included.
     IskatCase savedCase() const;
+
+    // How far the ceremony carried out on screen has come. Emits progressChanged().
+    const std::optional<CeremonyProgress> &progress() const { return m_progress; }
+    void setProgress(const std::optional<CeremonyProgress> &progress);
+    // What of the screens' figures changed since the progress was made, for a sentence;
+    // empty while the progress belongs to the plan the screens give.
+    QStringList progressChanges() const;
+    // The iskât file the case came from or was last saved to; empty: none.
+    const QString &casePath() const { return m_casePath; }
+    void setCasePath(const QString &path) { m_casePath = path; }
+    // Why the progress could not be kept on the disk, where it could not. Emits progressChanged().
+    const QString &keepTrouble() const { return m_keepTrouble; }
+    void setKeepTrouble(const QString &why);
 
 signals:
     void changed();
+    void progressChanged();
 
 private:
     ScreenState m_prayers;
@@ -40,4 +55,7 @@ private:
     ScreenCase m_savedPrayers;
     ScreenCase m_savedFasts;
     CeremonyNames m_names;
+    std::optional<CeremonyProgress> m_progress;
+    QString m_casePath;
+    QString m_keepTrouble;
 };

@@ -11,8 +11,28 @@ namespace {
 
 using Kind = CeremonyPart::Kind;
 
-// Large enough to tick with a pen on paper: at least 4 mm printed.
-const QString tickBox = QStringLiteral("<span style=\"font-size:18pt\">\u2610</span>");
+// Large enough to tick with a pen on paper: at least 4 mm printed; ticked (☑) where
+// the ceremony carried out on screen has done what it stands for.
+QString tickBox(bool done = false)
+{
+    return QStringLiteral("<span style=\"font-size:18pt\">%1</span>").arg(QChar(done ? u'\u2611' : u'\u2610'));
+}
+
+// Which of a part's hand-overs the ceremony carried out on screen has done.
+struct Ticks
+{
+    qint64 done = 0;  // hand-overs of the whole ceremony done, in order
+    qint64 start = 0; // hand-overs of the ceremony before the part's first
+    qint64 poorPeople = 1;
+
+    // The first `count` hand-overs of the part's round `round` are all done.
+    bool doneUpTo(qint64 round, qint64 count) const { return start + (round - 1) * poorPeople + count <= done; }
+};
+
+Ticks ticksOf(const CeremonyPart &part, qint64 done)
+{
+    return {done, part.firstHandover, part.plan ? part.plan->poorPeople : 1};
+}
 const QString nbsp = QStringLiteral("&nbsp;");
 
 // An exact figure with every digit it has: "0,79", "456,225", "3.800".
@@ -35,11 +55,6 @@ QString amount(qint64 units, int decimals)
 QString count(qint64 number)
 {
     return figure(Decimal::fromUnits(number, 0));
-}
-
-QString grams(qint64 units, int decimals)
-{
-    return amount(units, decimals) + QStringLiteral(" g");
 }
 
 QString lira(qint64 hundredths)
@@ -68,21 +83,6 @@ QString noticeParagraph(const QString &text)
 QString heading(int level, const QString &text)
 {
     return QStringLiteral("<h%1>%2</h%1>").arg(level).arg(text.toHtmlEscaped());
-}
-
-QString partTitle(Kind kind)
-{
-    switch (kind) {
-    case Kind::Prayers:
-        return QStringLiteral("Namaz iskâtı");
-    case Kind::Fasts:
-        return QStringLiteral("Oruç iskâtı");
-    case Kind::ZakatSacrificeFitr:
-        return QStringLiteral("Zekât, kurban ve sadaka-ı fıtr için devir");
-    case Kind::Rights:
-        return QStringLiteral("Kul ve hayvan hakları için devir");
-    }
-    return {};
 }
 
 QString screenName(Kind kind)
@@ -115,7 +115,7 @@ QString goldNotes(const Step &quotient, const CeremonyPart &part)
     else if (quotient.result.decimals() > 2)
         notes += QStringLiteral(" (ekranda)");
     if (part.gold && Decimal::fromUnits(*part.gold, 2) != quotient.result)
-        notes += QStringLiteral(". Verilecek altın, yukarı yuvarlanarak: %1").arg(grams(*part.gold, 2));
+        notes += QStringLiteral(". Verilecek altın, yukarı yuvarlanarak: %1").arg(writtenGrams(*part.gold, 2));
     return notes;
 }
 
@@ -181,7 +181,7 @@ QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
     const auto owed = Decimal::fromUnits(plan.goldNeeded, plan.decimals);
     const auto quotient = divideForReading(owed, Decimal::fromUnits(plan.perRound, plan.decimals));
     return QStringLiteral("%1 ÷ %2 = %3: %4 (ekranda %5).")
-        .arg(grams(plan.goldNeeded, plan.decimals), grams(plan.perRound, plan.decimals),
+        .arg(writtenGrams(plan.goldNeeded, plan.decimals), writtenGrams(plan.perRound, plan.decimals),
              quotient ? figure(quotient->value) : QString(), rounds, turkishFigure(shownOnScreen));
 }
 
@@ -192,16 +192,17 @@ bool boxPerRound(const RoundPlan &plan)
     return plan.poorPeople > maxHandoversInALine;
 }
 
-QString handoverText(qint64 person, qint64 units, int decimals)
+QString handoverText(qint64 person, qint64 units, int decimals, bool done)
 {
     return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3")
-        .arg(tickBox, count(person), grams(units, decimals).replace(u' ', nbsp));
+        .arg(tickBox(done), count(person), writtenGrams(units, decimals).replace(u' ', nbsp));
 }
 
-// The hand-overs of a round: a box for each, or one line for a round among many poor.
-QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
+// The hand-overs of a round: a box for each, or one line for a round among many poor,
+// ticked when all of them are done.
+QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan, const Ticks &ticks)
 {
-    const QString atHand = grams(plan.goldAtHand, plan.decimals);
+    const QString atHand = writtenGrams(plan.goldAtHand, plan.decimals);
     if (boxPerRound(plan)) {
         // "120 fakirin her birine 0,50 g", "16 fakirin her birine 0,50 g, 17. fakire 0,14 g", "1. fakire 0,12 g".
         QStringList given;
@@ -211,14 +212,16 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan)
             given.append(QStringLiteral("1. fakire %1").arg(atHand));
         if (pass.restHandover > 0)
             given.append(QStringLiteral("%1. fakire %2")
-                             .arg(count(pass.wholeHandovers + 1), grams(pass.restHandover, plan.decimals)));
-        return tickBox + u' ' + given.join(QStringLiteral(", "));
+                             .arg(count(pass.wholeHandovers + 1), writtenGrams(pass.restHandover, plan.decimals)));
+        return tickBox(ticks.doneUpTo(pass.number, pass.handovers())) + u' ' + given.join(QStringLiteral(", "));
     }
     QStringList boxes;
     for (qint64 person = 1; person <= pass.wholeHandovers; ++person)
-        boxes.append(handoverText(person, plan.goldAtHand, plan.decimals));
-    if (pass.restHandover > 0)
-        boxes.append(handoverText(pass.wholeHandovers + 1, pass.restHandover, plan.decimals));
+        boxes.append(handoverText(person, plan.goldAtHand, plan.decimals, ticks.doneUpTo(pass.number, person)));
+    if (pass.restHandover > 0) {
+        const qint64 person = pass.wholeHandovers + 1;
+        boxes.append(handoverText(person, pass.restHandover, plan.decimals, ticks.doneUpTo(pass.number, person)));
+    }
     return boxes.join(QStringLiteral(" &nbsp; "));
 }
 
@@ -238,21 +241,22 @@ const QString tableEnd = QStringLiteral("</tbody></table>");
 // starts the next one instead of leaving its boxes apart from its number.
 const QString strut = QStringLiteral("<span style=\"font-size:18pt\">&nbsp;</span>");
 
-QString roundRow(const RoundLine &line, const RoundPlan &plan)
+QString roundRow(const RoundLine &line, const RoundPlan &plan, const Ticks &ticks)
 {
     return QStringLiteral("<tr><td>%1%2</td><td>%3</td><td>%1%4</td></tr>")
-        .arg(strut, count(line.first), handovers(line.pass, plan), grams(line.pass.owedAfter, plan.decimals));
+        .arg(strut, count(line.first), handovers(line.pass, plan, ticks),
+             writtenGrams(line.pass.owedAfter, plan.decimals));
 }
 
 // The middle rounds past the cap: a grid headed by what each holds, then a numbered box
 // for each, ten to a line (five where the numbers are long, so that the grid keeps to
 // the page); past its last box, how many rounds are left to count.
-QString roundGrid(const RoundLine &line, const RoundPlan &plan)
+QString roundGrid(const RoundLine &line, const RoundPlan &plan, const Ticks &ticks)
 {
     const QString each = QStringLiteral("%1.–%2. devirler: her birinde %3 fakirin her birine %4 verilir. Her kutu "
                                         "bir devir:")
                              .arg(count(line.first), count(line.last), count(plan.poorPeople),
-                                  grams(plan.goldAtHand, plan.decimals));
+                                  writtenGrams(plan.goldAtHand, plan.decimals));
     const qint64 last = std::min(line.last, line.first + maxGridBoxes - 1);
     const qint64 perLine = last >= 100000 ? 5 : 10;
     // What the boxes stand for heads the grid on every page it runs on.
@@ -262,8 +266,10 @@ QString roundGrid(const RoundLine &line, const RoundPlan &plan)
                        .arg(each.toHtmlEscaped());
     for (qint64 row = line.first; row <= last; row += perLine) {
         html += QStringLiteral("<tr>");
-        for (qint64 number = row; number <= std::min(row + perLine - 1, last); ++number)
-            html += QStringLiteral("<td>%1 %2</td>").arg(count(number), tickBox);
+        for (qint64 number = row; number <= std::min(row + perLine - 1, last); ++number) {
+            const bool done = ticks.doneUpTo(line.pass.number + number - line.first, plan.poorPeople);
+            html += QStringLiteral("<td>%1 %2</td>").arg(count(number), tickBox(done));
+        }
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
@@ -276,8 +282,9 @@ QString roundGrid(const RoundLine &line, const RoundPlan &plan)
 
 // The part's rounds to tick off, in order: tables of rounds, and a grid where the
 // rounds past the cap stand.
-QString checklist(const CeremonyPart &part)
+QString checklist(const CeremonyPart &part, qint64 done)
 {
+    const Ticks ticks = ticksOf(part, done);
     QString html;
     bool inTable = false;
     for (const RoundLine &line : part.checklist) {
@@ -286,7 +293,7 @@ QString checklist(const CeremonyPart &part)
         else if (!line.listed && inTable)
             html += tableEnd;
         inTable = line.listed;
-        html += line.listed ? roundRow(line, *part.plan) : roundGrid(line, *part.plan);
+        html += line.listed ? roundRow(line, *part.plan, ticks) : roundGrid(line, *part.plan, ticks);
     }
     return inTable ? html + tableEnd : html;
 }
@@ -308,7 +315,7 @@ QString spoken(const QString &words)
 
 const QString tooLarge = QStringLiteral("Bu miktarlar bir çizelgeye sığmayacak kadar büyük.");
 
-QString expiationPart(const CeremonyPart &part)
+QString expiationPart(const CeremonyPart &part, qint64 done)
 {
     QString html = heading(2, partTitle(part.kind));
     if (!part.inRecord())
@@ -322,10 +329,10 @@ QString expiationPart(const CeremonyPart &part)
                                     .arg(screenName(part.kind)));
     if (!part.plan)
         return html + paragraph(tooLarge);
-    return html + paragraph(roundsExplained(*part.plan, part.figures.rounds->rounds)) + checklist(part);
+    return html + paragraph(roundsExplained(*part.plan, part.figures.rounds->rounds)) + checklist(part, done);
 }
 
-QString closingPart(const CeremonyPart &part)
+QString closingPart(const CeremonyPart &part, qint64 done)
 {
     QString html = heading(2, partTitle(part.kind));
     html += paragraph(part.kind == Kind::ZakatSacrificeFitr ? Quoted::zakatRound : Quoted::rightsRound);
@@ -336,7 +343,7 @@ QString closingPart(const CeremonyPart &part)
                                                "\"H E S A P L A\" düğmesine basınız."));
     if (!part.plan)
         return html + steps(part) + paragraph(tooLarge);
-    return html + steps(part) + checklist(part);
+    return html + steps(part) + checklist(part, done);
 }
 
 // "Namaz iskâtı: 672,88 g altın, 8 devir"; a closing round by the gold at hand it passes
@@ -348,10 +355,10 @@ QString summaryLine(const CeremonyPart &part)
     QStringList clauses;
     if (part.closesCeremony() && part.plan)
         clauses.append(QStringLiteral("eldeki %1 altınla %2 fakir arasında %3 devir")
-                           .arg(grams(part.plan->goldAtHand, part.plan->decimals), count(part.plan->poorPeople),
+                           .arg(writtenGrams(part.plan->goldAtHand, part.plan->decimals), count(part.plan->poorPeople),
                                 count(part.plan->totalRounds)));
     else if (part.gold)
-        clauses.append(grams(*part.gold, 2) + QStringLiteral(" altın"));
+        clauses.append(writtenGrams(*part.gold, 2) + QStringLiteral(" altın"));
     else if (!part.closesCeremony())
         clauses.append(QStringLiteral("altın miktarı yazılamayacak kadar büyük"));
     if (part.plan && !part.closesCeremony())
@@ -377,8 +384,8 @@ QString sum(const Ceremony &ceremony, Term term, const QString &total)
 
 QString totalGold(const Ceremony &ceremony)
 {
-    const auto gold = [](const CeremonyPart &part) { return grams(*part.gold, 2); };
-    return QStringLiteral("Bütün iskâtın altını: ") + sum(ceremony, gold, grams(*ceremony.totalGold, 2)) + u'.';
+    const auto gold = [](const CeremonyPart &part) { return writtenGrams(*part.gold, 2); };
+    return QStringLiteral("Bütün iskâtın altını: ") + sum(ceremony, gold, writtenGrams(*ceremony.totalGold, 2)) + u'.';
 }
 
 // The worth of the whole, exact, and to the nearest kuruş where it has more decimals:
@@ -540,11 +547,45 @@ QString body(const Ceremony &ceremony)
         return nothingOwed(ceremony);
     QString html = summary(ceremony) + howARoundIsDone();
     for (const CeremonyPart &part : ceremony.parts)
-        html += part.closesCeremony() ? closingPart(part) : expiationPart(part);
+        html += part.closesCeremony() ? closingPart(part, ceremony.handoversDone)
+                                      : expiationPart(part, ceremony.handoversDone);
     return html + kefarets(ceremony) + signature(ceremony.names);
 }
 
+// How far the ceremony carried out on screen has come: "7 / 30 el değiştirme yapıldı
+// (09.41'de başlandı)"; nothing before the first tick.
+QString progressLine(const Ceremony &ceremony)
+{
+    if (ceremony.handoversDone == 0 || !ceremony.totalHandovers)
+        return {};
+    QString times = atTime(ceremony.began.time()) + QStringLiteral(" başlandı");
+    if (ceremony.ended.isValid())
+        times += QStringLiteral(", ") + atTime(ceremony.ended.time()) + QStringLiteral(" bitti");
+    return paragraph(QStringLiteral("<b>%1 / %2 el değiştirme yapıldı (%3).</b>")
+                         .arg(count(ceremony.handoversDone), count(*ceremony.totalHandovers), times));
+}
+
 } // namespace
+
+QString writtenGrams(qint64 units, int decimals)
+{
+    return amount(units, decimals) + QStringLiteral(" g");
+}
+
+QString partTitle(CeremonyPart::Kind kind)
+{
+    switch (kind) {
+    case CeremonyPart::Kind::Prayers:
+        return QStringLiteral("Namaz iskâtı");
+    case CeremonyPart::Kind::Fasts:
+        return QStringLiteral("Oruç iskâtı");
+    case CeremonyPart::Kind::ZakatSacrificeFitr:
+        return QStringLiteral("Zekât, kurban ve sadaka-ı fıtr için devir");
+    case CeremonyPart::Kind::Rights:
+        return QStringLiteral("Kul ve hayvan hakları için devir");
+    }
+    return {};
+}
 
 QString devirRecordTitle()
 {
@@ -571,7 +612,7 @@ QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &not
     html += earlierPrices(ceremony, date);
     html += paragraph(QStringLiteral("%1 (%2; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)")
                           .arg(recordDate(date), hijriDate(date)));
-    html += names(ceremony.names) + body(ceremony);
+    html += progressLine(ceremony) + names(ceremony.names) + body(ceremony);
     html += paragraph(QStringLiteral("Karvela %1").arg(QString::fromLatin1(KARVELA_VERSION)));
     return html + QStringLiteral("</body></html>");
 }

@@ -23,3 +23,7 @@ QString devirRecordTitle();
 QString devirRecordFileName(QDate date);
 // The day, with Turkish month and weekday whatever the locale: "9 Aralık 2026 Çarşamba".
 QString recordDate(QDate date);
+// A part as the record heads it: "Namaz iskâtı", "Zekât, kurban ve sadaka-ı fıtr için devir".
+QString partTitle(CeremonyPart::Kind kind);
+// Gold as the record writes it: "30 g", "12,88 g", "0,125 g".
+QString writtenGrams(qint64 units, int decimals);

@@ -1,5 +1,6 @@
 #include "calc/iskatfile.h"
 
+#include "calc/ceremony.h"
 #include "calc/names.h"
 #include "calc/recalculation.h"
 #include "calc/words.h"
@@ -62,6 +63,26 @@ QJsonObject screenObject(const ScreenCase &screen)
     object.insert(QStringLiteral("pricesDay"), screen.goldCalculated
                                                    ? QJsonValue(screen.pricesDay.toString(Qt::ISODate))
                                                    : QJsonValue(QJsonValue::Null));
+    return object;
+}
+
+// A moment with its offset from UTC: "2026-12-09T09:41:00+03:00".
+QString timeText(const QDateTime &moment)
+{
+    return moment.toOffsetFromUtc(moment.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QJsonValue progressObject(const std::optional<CeremonyProgress> &progress)
+{
+    if (!progress)
+        return QJsonValue(QJsonValue::Null);
+    QJsonObject object;
+    object.insert(QStringLiteral("handoversDone"), double(progress->handoversDone));
+    object.insert(QStringLiteral("began"), timeText(progress->began));
+    object.insert(QStringLiteral("ended"),
+                  progress->ended.isValid() ? QJsonValue(timeText(progress->ended)) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("prayers"), screenObject(progress->prayers));
+    object.insert(QStringLiteral("fasts"), screenObject(progress->fasts));
     return object;
 }
 
@@ -178,12 +199,65 @@ ScreenCase readScreen(const QJsonObject &file, const char *name, const QString &
     return read;
 }
 
-ScreenCase readExpiation(const QJsonObject &file, Expiation expiation, QDate today)
+ScreenCase readExpiation(const QJsonObject &file, Expiation expiation, const QString &screen, QDate today)
 {
     const bool prayers = expiation == Expiation::Prayers;
-    const QString screen = prayers ? QStringLiteral("namaz ekranının") : QStringLiteral("oruç ekranının");
     const ScreenCase read = readScreen(file, prayers ? "prayers" : "fasts", screen, today);
     checkCalculates(read, expiation, screen);
+    return read;
+}
+
+// A moment written with its offset from UTC, and not after tomorrow.
+QDateTime readMoment(const QJsonValue &value, const QString &what, QDate today)
+{
+    const QDateTime moment = QDateTime::fromString(value.toString(), Qt::ISODate);
+    if (!moment.isValid() || (moment.timeSpec() != Qt::OffsetFromUTC && moment.timeSpec() != Qt::UTC))
+        missing(what);
+    if (moment.toUTC().date() > today.addDays(1)) {
+        refuse(QStringLiteral("%1 %2, henüz gelmemiş bir gün.")
+                   .arg(what, turkishLocale().toString(moment.date(), u"d MMMM yyyy")));
+    }
+    return moment;
+}
+
+qint64 readCount(const QJsonValue &value, const QString &what)
+{
+    // Up to 2^53 a JSON number holds every whole number exactly.
+    constexpr double largestExact = 9007199254740992.0;
+    const double count = value.toDouble(-1);
+    if (!value.isDouble() || count < 0 || count > largestExact || count != std::floor(count))
+        missing(what);
+    return qint64(count);
+}
+
+// How far the ceremony was carried out, where the file says so: never more hand-overs
+// than the plan of its own figures has.
+std::optional<CeremonyProgress> readProgress(const QJsonObject &file, QDate today)
+{
+    const QJsonValue value = file.value(QStringLiteral("progress"));
+    if (value.isUndefined() || value.isNull())
+        return std::nullopt;
+    if (!value.isObject())
+        missing(QStringLiteral("devir ilerlemesi"));
+    const QJsonObject object = value.toObject();
+    CeremonyProgress read;
+    read.handoversDone = readCount(object.value(QStringLiteral("handoversDone")),
+                                   QStringLiteral("yapılan el değiştirme sayısı"));
+    read.began = readMoment(object.value(QStringLiteral("began")), QStringLiteral("devrin başladığı zaman"), today);
+    if (const QJsonValue ended = object.value(QStringLiteral("ended")); !ended.isNull()) {
+        read.ended = readMoment(ended, QStringLiteral("devrin bittiği zaman"), today);
+        if (read.ended < read.began)
+            refuse(QStringLiteral("devir başlamadan bitmiş görünüyor."));
+    }
+    read.prayers = readExpiation(object, Expiation::Prayers, QStringLiteral("devrin namaz değerlerinin"), today);
+    read.fasts = readExpiation(object, Expiation::Fasts, QStringLiteral("devrin oruç değerlerinin"), today);
+    const Ceremony planned = planCeremony(std::get<ScreenState>(calculateAgain(read.prayers, Expiation::Prayers)),
+                                          std::get<ScreenState>(calculateAgain(read.fasts, Expiation::Fasts)));
+    const qint64 handovers = planned.totalHandovers.value_or(0);
+    if (read.handoversDone > handovers) {
+        refuse(QStringLiteral("dosyaya göre %1 el değiştirme yapılmış, ama devrin planında %2 el değiştirme var.")
+                   .arg(turkishFigure(double(read.handoversDone)), turkishFigure(double(handovers))));
+    }
     return read;
 }
 
@@ -236,11 +310,27 @@ IskatCase readCase(const QByteArray &bytes, QDate today)
         refuse(QStringLiteral("dosya bozuk ya da yarım kalmış; iskât dosyası olarak okunamıyor."));
     const QJsonObject file = document.object();
     checkFormat(file);
-    return {readNames(file), readExpiation(file, Expiation::Prayers, today),
-            readExpiation(file, Expiation::Fasts, today)};
+    return {readNames(file), readExpiation(file, Expiation::Prayers, QStringLiteral("namaz ekranının"), today),
+            readExpiation(file, Expiation::Fasts, QStringLiteral("oruç ekranının"), today), readProgress(file, today)};
 }
 
 } // namespace
+
+QStringList planChanges(const ScreenCase &was, const ScreenCase &now, Expiation expiation)
+{
+    const QString screen = expiation == Expiation::Prayers ? QStringLiteral("namaz ekranının ")
+                                                           : QStringLiteral("oruç ekranının ");
+    QStringList changes;
+    for (const FigureField &figure : figureFields) {
+        if (was.*figure.member != now.*figure.member)
+            changes.append(screen + QString::fromUtf8(figure.field.words));
+    }
+    if (was.sex != now.sex)
+        changes.append(screen + QStringLiteral("cinsiyeti"));
+    if (was.goldCalculated != now.goldCalculated || was.roundsCounted != now.roundsCounted)
+        changes.append(screen + QStringLiteral("hesapları"));
+    return changes;
+}
 
 QByteArray writeIskatFile(const IskatCase &iskat)
 {
@@ -255,6 +345,7 @@ QByteArray writeIskatFile(const IskatCase &iskat)
     file.insert(QStringLiteral("names"), names);
     file.insert(QStringLiteral("prayers"), screenObject(iskat.prayers));
     file.insert(QStringLiteral("fasts"), screenObject(iskat.fasts));
+    file.insert(QStringLiteral("progress"), progressObject(iskat.progress));
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 

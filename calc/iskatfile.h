@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -16,7 +18,9 @@
 //    "prayers": {"wheatPrice": 11, "goldPrice": 4100, "hijriAge": 75, "sex": "kadın",
 //                "goldAtHand": 30, "poorPeople": 3, "goldCalculated": true,
 //                "roundsCounted": true, "pricesDay": "2026-12-09"},
-//    "fasts": {...}}
+//    "fasts": {...},
+//    "progress": {"handoversDone": 7, "began": "2026-12-09T09:41:00+03:00", "ended": null,
+//                 "prayers": {...}, "fasts": {...}}}
 // Figures are numbers, never typed text, so that a file written on a Turkish system
 // reads the same on an English one; a box that held no number is null.
 
@@ -37,16 +41,37 @@ struct ScreenCase
     bool operator==(const ScreenCase &) const = default;
 };
 
+// What differs between two of a screen's cases that would change its plan of rounds,
+// for a sentence: "namaz ekranının altın fiyatı", "oruç ekranının cinsiyeti". The day
+// the prices were used changes no plan.
+QStringList planChanges(const ScreenCase &was, const ScreenCase &now, Expiation expiation);
+
+// How far the ceremony has been carried out on screen: the hand-overs done, in order,
+// when the first and the last were ticked, and the screens' figures the plan of rounds
+// came from, so that progress is never counted against another plan.
+struct CeremonyProgress
+{
+    qint64 handoversDone = 0;
+    QDateTime began = {}; // with its offset from UTC
+    QDateTime ended = {}; // set once the last hand-over is ticked
+    ScreenCase prayers = {};
+    ScreenCase fasts = {};
+
+    bool operator==(const CeremonyProgress &) const = default;
+};
+
 struct IskatCase
 {
     CeremonyNames names = {};
     ScreenCase prayers = {};
     ScreenCase fasts = {};
+    std::optional<CeremonyProgress> progress = std::nullopt;
 
     bool operator==(const IskatCase &) const = default;
 };
 
-inline constexpr int iskatFileVersion = 1;
+// Version 2 added the ceremony's progress; a file of version 1 reads as it did.
+inline constexpr int iskatFileVersion = 2;
 // No case comes near this; a larger file is not one.
 inline constexpr qint64 maxIskatFileBytes = 1024 * 1024;
 
@@ -55,7 +80,9 @@ QByteArray writeIskatFile(const IskatCase &iskat);
 // The case the bytes of a file hold, or why they hold none, in Turkish words that
 // follow the file's name: "dosyanın biçim sürümü 2; ...". Never a case from bytes that
 // a saved file could not be, nor one whose figures the screens cannot calculate, nor
-// one whose prices were used on a day after tomorrow (`today` + 1).
+// one whose prices were used on a day after tomorrow (`today` + 1), nor one whose
+// progress contradicts itself (more hand-overs done than its own plan has, a ceremony
+// begun after tomorrow).
 std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes, QDate today);
 
 // The name a case is proposed under: karvela-iskat-Ayşe-Yılmaz-2026-12-09.karvela; the

@@ -88,6 +88,14 @@ RoundPlan::Pass RoundPlan::pass(qint64 number) const
     return last;
 }
 
+qint64 RoundPlan::owedAfter(qint64 number, qint64 person) const
+{
+    const Pass round = pass(number);
+    const qint64 given = (number - 1) * perRound + std::min(person, round.wholeHandovers) * goldAtHand +
+                         (person > round.wholeHandovers ? round.restHandover : 0);
+    return given >= goldNeeded ? 0 : upToHundredths(goldNeeded - given, decimals);
+}
+
 qint64 RoundPlan::handovers() const
 {
     // Full rounds × poor people fits: it is at most the units of the gold owed.

@@ -39,6 +39,8 @@ struct RoundPlan
     RoundPlan::Pass pass(qint64 number) const;
     // One for each poor person in a full round, as many as the gold at hand needs in the last.
     qint64 handovers() const;
+    // Still owed once the `person`-th hand-over of round `number` is done, rounded up to 0,01 g.
+    qint64 owedAfter(qint64 number, qint64 person) const;
 };
 
 // The plan for giving `goldOwed` grams with `goldAtHand` grams passed round

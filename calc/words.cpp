@@ -133,3 +133,23 @@ QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex s
 {
     return QStringLiteral("%1 %2 %3").arg(whose(names, sex), debt(part, years), Quoted::handoverEnd);
 }
+
+namespace {
+
+// The locative's ending after a number, by the last word it is read with: "bir" takes
+// "de", "üç" takes "te", "altı" takes "da", "kırk" takes "ta".
+QString locativeAfter(int number)
+{
+    static const char *const units[] = {"da", "de", "de", "te", "te", "te", "da", "de", "de", "da"};
+    static const char *const tens[] = {"da", "da", "de", "da", "ta", "de"}; // sıfır, on, yirmi, otuz, kırk, elli
+    return QString::fromLatin1(number % 10 != 0 ? units[number % 10] : tens[number / 10]);
+}
+
+} // namespace
+
+QString atTime(QTime time)
+{
+    // "09.41" is read "dokuz kırk bir", "15.00" "on beş": the minutes' last word, or the hour's.
+    const int lastRead = time.minute() != 0 ? time.minute() : time.hour();
+    return time.toString(u"HH.mm") + u'\'' + locativeAfter(lastRead);
+}

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QTime>
 
 // The guidance's own words that the record quotes, as "Karvela Nasıl Yapılır?" and the
 // screens of the two closing rounds say them, with their lines joined.
@@ -54,3 +55,6 @@ QString genitive(const QString &name);
 // bu altını sana iskât olarak verdim."), "Falan kızı falanın" where they were not.
 // `years` is written as the record writes it; the closing rounds name no years.
 QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, const QString &years);
+
+// A time of day with its locative, as it is read aloud: "09.41'de", "10.30'da", "15.00'te".
+QString atTime(QTime time);

@@ -918,8 +918,12 @@ void TestEngine::iskatFiles_data()
                              .roundsCounted = true,
                              .pricesDay = QDate(2026, 12, 9)};
     const ScreenCase fasts{.wheatPrice = 0, .hijriAge = 75, .goldAtHand = 0.125};
+    const CeremonyProgress progress{.handoversDone = 7,
+                                    .began = QDateTime::fromString(u"2026-12-09T09:41:00+03:00"_qs, Qt::ISODate),
+                                    .prayers = prayers,
+                                    .fasts = fasts};
     const QByteArray whole = writeIskatFile(
-        {{QStringLiteral("Ayşe \"Hanım\""), QStringLiteral("Ahmet"), {}}, prayers, fasts});
+        {{QStringLiteral("Ayşe \"Hanım\""), QStringLiteral("Ahmet"), {}}, prayers, fasts, progress});
     const auto edited = [&](const char *from, const QByteArray &to) { return QByteArray(whole).replace(from, to); };
     const auto row = [](const char *name, const QByteArray &bytes, const char *refusal) {
         QTest::newRow(name) << bytes << QString::fromUtf8(refusal);
@@ -930,8 +934,13 @@ void TestEngine::iskatFiles_data()
     row("over 1 MB", QByteArray(maxIskatFileBytes + 1, ' '), "dosya 1 MB'tan büyük");
     row("another format", edited("karvela-iskat", "karvela-pdf"), "bu bir Karvela iskât dosyası değil");
     row("an array", "[1, 2]", "dosya bozuk ya da yarım kalmış");
-    row("a newer version", edited("\"version\": 1", "\"version\": 2"), "dosya Karvela'nın daha yeni bir sürümüyle");
-    row("a version in words", edited("\"version\": 1", "\"version\": \"1\""), "dosyanın biçim sürümü eksik");
+    row("a newer version", edited("\"version\": 2", "\"version\": 3"), "dosya Karvela'nın daha yeni bir sürümüyle");
+    row("a version in words", edited("\"version\": 2", "\"version\": \"2\""), "dosyanın biçim sürümü eksik");
+    row("more hand-overs than its plan has", edited("\"handoversDone\": 7", "\"handoversDone\": 99999"),
+        "dosyaya göre 99.999 el değiştirme yapılmış, ama devrin planında 28 el değiştirme var");
+    row("a ceremony begun after tomorrow", edited("2026-12-09T09:41", "2026-12-12T09:41"),
+        "devrin başladığı zaman 12 Aralık 2026, henüz gelmemiş bir gün");
+    row("a time without its offset", edited("09:41:00+03:00", "09:41:00"), "devrin başladığı zaman eksik ya da hatalı");
     row("no names", edited("\"names\"", "\"adlar\""), "adlar eksik ya da hatalı");
     row("a price as text", edited("\"wheatPrice\": 11", "\"wheatPrice\": \"11\""),
         "namaz ekranının buğday fiyatı eksik ya da hatalı");
@@ -973,7 +982,14 @@ void TestEngine::iskatFiles()
     if (refusal.isEmpty()) {
         if (const auto *why = std::get_if<QString>(&read))
             QFAIL(qPrintable(*why));
-        QCOMPARE(writeIskatFile(std::get<IskatCase>(read)), bytes); // every figure and name as written
+        QCOMPARE(writeIskatFile(std::get<IskatCase>(read)), bytes); // every figure, name and tick as written
+        // A file of version 1, from before progress was kept, reads as it did.
+        IskatCase earlier = std::get<IskatCase>(read);
+        earlier.progress.reset();
+        const QByteArray version1 = writeIskatFile(earlier)
+                                        .replace("    \"progress\": null,\n", "")
+                                        .replace("\"version\": 2", "\"version\": 1");
+        QCOMPARE(std::get<IskatCase>(readIskatFile(version1, QDate(2026, 12, 10))), earlier);
         QCOMPARE(iskatFileName(u" Ayşe  Yılmaz/Kaya:?"_qs, QDate(2026, 12, 9)),
                  u"karvela-iskat-Ayşe-Yılmaz-Kaya-2026-12-09.karvela"_qs);
         QCOMPARE(iskatFileName({}, QDate(2026, 12, 9)), u"karvela-iskat-2026-12-09.karvela"_qs);

@@ -242,7 +242,7 @@ QList<MessageBoxRequest> everyMessageBox()
     const QByteArray badFiles[] = {
         valid.left(40),
         "{\"format\": \"başka\"}",
-        QByteArray(valid).replace("\"version\": 1", "\"version\": 2"),
+        QByteArray(valid).replace("\"version\": 2", "\"version\": 3"),
         QByteArray(valid).replace("\"deceased\": \"\"", "\"deceased\": \"" + QByteArray(201, 'A') + "\""),
         QByteArray(valid).replace("\"goldPrice\": null", "\"goldPrice\": -4100"),
         QByteArray(valid).replace("\"poorPeople\": null", "\"poorPeople\": 2.5"),

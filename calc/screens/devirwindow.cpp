@@ -1,5 +1,6 @@
 #include "calc/screens/devirwindow.h"
 
+#include "calc/screens/ceremonywindow.h"
 #include "calc/screens/namevalidator.h"
 #include "calc/screens/recordpages.h"
 
@@ -55,6 +56,12 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     QPushButton *save = addButton(buttons, QStringLiteral("PDF Olarak Kaydet..."));
     QPushButton *saveCase = addButton(buttons, QStringLiteral("İskât Dosyasını Kaydet..."));
     QPushButton *openCase = addButton(buttons, QStringLiteral("İskât Dosyası Aç..."));
+    QPushButton *ceremonyButton = addButton(buttons, QStringLiteral("Devri Başlat"));
+    ceremonyButton->setShortcut(QKeySequence(Qt::Key_F5));
+    ceremonyButton->setAccessibleDescription(
+        QStringLiteral("Devri ekranda, her el değiştirmeyi tek tuşla işaretleyerek "
+                       "yürütür (F5)"));
+    connect(ceremonyButton, &QPushButton::clicked, this, &DevirWindow::startCeremony);
     buttons->addStretch();
     QPushButton *close = addButton(buttons, QStringLiteral("Kapat"));
     print->setObjectName(QStringLiteral("print"));
@@ -74,6 +81,34 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     layout->addWidget(m_view);
     layout->addLayout(buttons);
     connect(&ceremony, &CeremonyBook::changed, this, &DevirWindow::rewrite);
+    // The ticks reach the record once the ceremony's window is closed, so that a tick
+    // never waits for a long record to be written again.
+    connect(&ceremony, &CeremonyBook::progressChanged, this, [this] {
+        if (!m_ceremonyWindow || !m_ceremonyWindow->isVisible())
+            rewrite();
+    });
+}
+
+CeremonyWindow *DevirWindow::ceremonyWindow() const
+{
+    return m_ceremonyWindow;
+}
+
+void DevirWindow::startCeremony()
+{
+    if (refused())
+        return;
+    if (const std::optional<QString> why = ceremonyRefusal(m_ceremony.ceremony())) {
+        m_messages.inform(*why);
+        return;
+    }
+    if (!m_ceremonyWindow) {
+        m_ceremonyWindow = new CeremonyWindow(this, m_ceremony, m_opener);
+        connect(m_ceremonyWindow, &QDialog::finished, this, &DevirWindow::rewrite);
+    }
+    m_ceremonyWindow->show();
+    m_ceremonyWindow->raise();
+    m_ceremonyWindow->activateWindow();
 }
 
 QLineEdit *DevirWindow::addNameBox(QFormLayout *form, const QString &label)
@@ -148,6 +183,7 @@ void DevirWindow::print()
 {
     if (refused())
         return;
+    writeRecord(); // with the ticks made since, while the ceremony's window is open
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(devirRecordTitle());
     QPrintDialog dialog(&printer, this);
@@ -187,6 +223,7 @@ void DevirWindow::saveAsPdf()
 {
     if (refused())
         return;
+    writeRecord();
     const QString path = askWhereToSave(QStringLiteral("PDF Olarak Kaydet"), devirRecordFileName(QDate::currentDate()),
                                         QStringLiteral("PDF belgesi (*.pdf)"));
     if (!path.isEmpty())
@@ -211,6 +248,8 @@ bool DevirWindow::saveCaseAs(const QString &path)
     const std::optional<QString> why = saveIskatFile(m_ceremony.savedCase(), path);
     if (why)
         m_messages.show(fileNotSaved(path, *why));
+    else
+        m_ceremony.setCasePath(path); // where the ceremony's progress is kept from now on
     return !why;
 }
 

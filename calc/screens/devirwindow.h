@@ -6,7 +6,9 @@
 #include "common/ui/navigator.h"
 
 #include <QDialog>
+#include <QPointer>
 
+class CeremonyWindow;
 class QFormLayout;
 class QLineEdit;
 class QPagedPaintDevice;
@@ -26,6 +28,10 @@ public:
                 Expiation opener);
 
     void showRecord();
+    // "Devri Başlat" (F5): the ceremony carried out on screen, where the record may be
+    // printed; its window, once opened.
+    void startCeremony();
+    CeremonyWindow *ceremonyWindow() const;
     // Writes the case as an iskât file to `path`, as "İskât Dosyasını Kaydet..." does
     // with the path its dialog gave, and names the file and why where it fails.
     bool saveCaseAs(const QString &path);
@@ -60,6 +66,7 @@ private:
     QLineEdit *m_father = nullptr;
     QLineEdit *m_guardian = nullptr;
     QTextBrowser *m_view = nullptr;
+    QPointer<CeremonyWindow> m_ceremonyWindow;
 };
 
 // The box shown when the record could not be printed.

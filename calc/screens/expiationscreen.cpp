@@ -174,6 +174,13 @@ bool ExpiationScreen::holdsFigures() const
                        [](const QLineEdit *box) { return box && !box->text().isEmpty(); });
 }
 
+void ExpiationScreen::openCeremony()
+{
+    openRecord();
+    if (m_window && m_window->isVisible())
+        m_window->startCeremony();
+}
+
 void ExpiationScreen::openRecord()
 {
     if (const auto refusal = m_ceremony.refusal(m_boxes.expiation)) {

@@ -40,6 +40,8 @@ public:
     // The "Devir Çizelgesi" button and Ctrl+P: the record of the ceremony, or a box
     // that says which calculation to do first.
     void openRecord();
+    // The record, then the ceremony carried out on screen from it.
+    void openCeremony();
     // Fills the boxes from a saved case and calculates what was calculated, as the
     // buttons would, without asking the age question again: it was answered before
     // the case was saved.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -45,6 +46,19 @@ void installStrayBoxGuard()
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(installStrayBoxGuard)
+
+namespace {
+
+// What a test keeps (a ceremony's progress) goes to a test folder of its own, never
+// into the data of the user who runs the tests.
+void keepOffTheUsersData()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(keepOffTheUsersData)
 
 void allowRealMessageBoxes()
 {
