@@ -561,8 +561,8 @@ QString progressLine(const Ceremony &ceremony)
     QString times = atTime(ceremony.began.time()) + QStringLiteral(" başlandı");
     if (ceremony.ended.isValid())
         times += QStringLiteral(", ") + atTime(ceremony.ended.time()) + QStringLiteral(" bitti");
-    return paragraph(QStringLiteral("<b>%1 / %2 el değiştirme yapıldı (%3).</b>")
-                         .arg(count(ceremony.handoversDone), count(*ceremony.totalHandovers), times));
+    return noticeParagraph(QStringLiteral("%1 / %2 el değiştirme yapıldı (%3).")
+                               .arg(count(ceremony.handoversDone), count(*ceremony.totalHandovers), times));
 }
 
 } // namespace

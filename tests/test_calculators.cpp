@@ -1,5 +1,6 @@
 #include "support/scenario.h"
 
+#include "calc/screens/ceremonywindow.h"
 #include "calc/screens/devirwindow.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ private slots:
     void recordOnPaperIsWhole();
     void caseSavedAndOpened();
     void failedSaveKeepsTheEarlierFile();
+    void ceremonyByKeys();
 };
 
 namespace {
@@ -707,6 +709,62 @@ void TestCalculators::failedSaveKeepsTheEarlierFile()
     }
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden),
              QStringList({u"Ayşe.karvela"_qs, u"Ayşe.pdf"_qs, u"filler"_qs}));
+}
+
+// A small ceremony carried out by keys alone (a woman of 71: 589 g, 100 g at hand, 2
+// poor; 5 rounds, 10 hand-overs): each tick says the next hand-over, a round's and a
+// part's end are said, Backspace takes a tick back, the end says so; the record then
+// shows every box ticked, the data folder holds the progress and no note of an
+// unfinished ceremony; figures changed since stop the ceremony and say what changed.
+void TestCalculators::ceremonyByKeys()
+{
+    ScreenTest app;
+    app.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    DevirWindow *record = recordOfPrayers(app, "Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13");
+    QVERIFY(record);
+    QFile::remove(ProgressStore::dataFile());
+    const auto start = [&] {
+        for (QPushButton *button : record->findChildren<QPushButton *>()) {
+            if (button->text() == u"Devri Başlat")
+                ScreenTest::click(button);
+        }
+    };
+    start();
+    CeremonyWindow *window = record->ceremonyWindow();
+    QVERIFY(window && window->isVisible());
+    QApplication::setActiveWindow(window);
+    const auto press = [&](Qt::Key key, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+    };
+    const std::pair<std::pair<Qt::Key, int>, const char *> steps[] = {
+        {{Qt::Key_unknown, 0}, "Namaz iskâtı. 1. devir / 5 · 1. fakir / 2. 100 g. \"Falan kızı falanın 62 senelik"},
+        {{Qt::Key_Space, 2}, "1. devir tamamlandı; 2. devir başlıyor. Namaz iskâtı. 2. devir / 5 · 1. fakir / 2."},
+        {{Qt::Key_Backspace, 1}, "Namaz iskâtı. 1. devir / 5 · 2. fakir / 2. 100 g."},
+        {{Qt::Key_Return, 4}, "Namaz iskâtı. 3. devir / 5 · 2. fakir / 2. 89 g."},
+        {{Qt::Key_Space, 1}, "Namaz iskâtı tamamlandı. Sıradaki: Zekât, kurban ve sadaka-ı fıtr için devir. Zekât"},
+        {{Qt::Key_Space, 4}, "İskât tamamlandı. 5 devir, 10 el değiştirme."}};
+    for (const auto &[keys, said] : steps) {
+        press(keys.first, keys.second);
+        QVERIFY2(window->handoverSaid().startsWith(QString::fromUtf8(said)), qPrintable(window->handoverSaid()));
+    }
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    const QString ticked = recordText(record);
+    QVERIFY2(ticked.contains(u"10 / 10 el değiştirme yapıldı") && ticked.contains(u'\u2611') &&
+                 !ticked.contains(u'\u2610'),
+             qPrintable(ticked.left(400)));
+
+    app.screens.progressStore().waitForDone();
+    const auto kept = loadIskatFile(ProgressStore::dataFile(), QDate::currentDate());
+    QVERIFY(std::holds_alternative<IskatCase>(kept) && std::get<IskatCase>(kept).progress->handoversDone == 10);
+    QVERIFY(!ProgressStore::unfinished());
+
+    Scenario::play(app.open(ScreenId::Form6), list("Text8=2|Command1|Command13"));
+    start();
+    QVERIFY2(window->handoverSaid().startsWith(u"Bu devir başladıktan sonra değerler değişti (namaz ekranının buğday "
+                                               u"fiyatı). Yapılan 10 el değiştirme"_qs),
+             qPrintable(window->handoverSaid()));
 }
 
 QTEST_MAIN(TestCalculators)
