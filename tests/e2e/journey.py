@@ -8,9 +8,13 @@ Usage: journey.py PATH-TO-KARVELA
 Every wait is bounded; a program that dies or stops answering fails the journey.
 """
 
+import json
 import os
+import shutil
+import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -248,13 +252,78 @@ def journey(binary):
         raise JourneyFailure(f"karvela ended with status {status}")
 
 
+def example_case(folder):
+    """The README's example as an iskât file: a woman of 75, 30 g at hand, 3 poor."""
+    screen = {"wheatPrice": 11, "goldPrice": 4100, "hijriAge": 75, "goldAtHand": 30, "poorPeople": 3,
+              "sex": "kadın", "goldCalculated": True, "roundsCounted": True,
+              "pricesDay": time.strftime("%Y-%m-%d")}
+    case = {"format": "karvela-iskat", "version": 1, "names": {"deceased": "Ayşe", "father": "Ahmet",
+            "guardian": "Mehmet"}, "prayers": screen, "fasts": screen}
+    path = os.path.join(folder, "Ayşe.karvela")
+    with open(path, "w", encoding="utf-8") as file:
+        json.dump(case, file, ensure_ascii=False)
+    return path
+
+
+def handovers_done(path):
+    with open(path, encoding="utf-8") as file:
+        progress = json.load(file).get("progress")
+    return progress["handoversDone"] if progress else 0
+
+
+def handover_shown():
+    """The hand-over the ceremony's window shows, as its "Verildi" button is named."""
+    def probe():
+        ceremony = next((w for w in visible_windows() if w.name == "DEVİR"), None)
+        return next((n.name for n in descendants(ceremony) if n.getRoleName() == "push button"
+                     and " devir / " in n.name), None) if ceremony else None
+    return wait_for("the ceremony's window", probe)
+
+
+def crash_journey(binary, env):
+    """Ticks 7 hand-overs of a case, kills the program with SIGKILL, starts it again:
+    it asks to go on, and "Evet" shows hand-over 8; the case file holds the 7."""
+    global karvela
+    case = example_case(env["XDG_DATA_HOME"])
+    karvela = subprocess.Popen([binary, case], env=env)
+    wait_for("the record", lambda: next((w for w in visible_windows() if w.name == "DEVİR ÇİZELGESİ"), None))
+    subprocess.run(["xdotool", "key", "F5"], check=True)
+    if not handover_shown().startswith("Namaz iskâtı. 1. devir / 11 · 1. fakir / 3. 30 g."):
+        raise JourneyFailure(f"the ceremony begins with '{handover_shown()}'")
+    for _ in range(7):
+        subprocess.run(["xdotool", "key", "space"], check=True)
+        time.sleep(0.15)
+    wait_for("7 hand-overs kept in the case file", lambda: handovers_done(case) == 7)
+    karvela.send_signal(signal.SIGKILL)
+    karvela.wait()
+
+    karvela = subprocess.Popen([binary], env=env)
+    answer(TITLE, f"Yarım kalmış bir devir var: Ayşe, {handover_day()}, 7 / 30 el değiştirme. Kaldığı yerden "
+           "devam edilsin mi?", "Evet")
+    shown = handover_shown()
+    if not shown.startswith("Namaz iskâtı. 3. devir / 11 · 2. fakir / 3. 30 g."):
+        raise JourneyFailure(f"after the crash the ceremony goes on at '{shown}', not at hand-over 8")
+    if handovers_done(case) != 7:
+        raise JourneyFailure(f"the case file holds {handovers_done(case)} hand-overs, not 7")
+
+
+def handover_day():
+    months = ["Ocak", "Şubat", "Mart", "Nisan", "Mayıs", "Haziran", "Temmuz", "Ağustos", "Eylül", "Ekim",
+              "Kasım", "Aralık"]
+    today = time.localtime()
+    return f"{today.tm_mday} {months[today.tm_mon - 1]} {today.tm_year}"
+
+
 if __name__ == "__main__":
     env = dict(os.environ, LANG="tr_TR.UTF-8", LC_ALL="tr_TR.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env.pop("QT_QPA_PLATFORM", None)
+    # The progress of a ceremony goes to a data folder of the journey's own.
+    env["XDG_DATA_HOME"] = tempfile.mkdtemp()
     karvela = subprocess.Popen([sys.argv[1]], env=env)
     try:
         journey(sys.argv[1])
-        print("1 passed, 0 failed")
+        crash_journey(sys.argv[1], env)
+        print("2 passed, 0 failed")
     except JourneyFailure as failure:
         print(f"journey failed: {failure}")
         print("0 passed, 1 failed")
@@ -263,3 +332,4 @@ if __name__ == "__main__":
         if karvela.poll() is None:
             karvela.kill()
             karvela.wait()
+        shutil.rmtree(env["XDG_DATA_HOME"], ignore_errors=True)
