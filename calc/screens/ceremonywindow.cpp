@@ -142,7 +142,9 @@ void CeremonyWindow::showProgress()
                       : !m_ceremony.keepTrouble().isEmpty() ? m_ceremony.keepTrouble()
                                                             : completed(ceremony));
     m_undo->setEnabled(!why && ceremony.handoversDone > 0);
-    m_given->setEnabled(false);
+    // Disabled only where nothing is left to give: a focused button that is disabled
+    // hands the focus on, and a screen reader would follow it away.
+    m_given->setEnabled(!why && handoverAt(ceremony, ceremony.handoversDone));
     if (why) {
         say(*why);
         return;
@@ -172,7 +174,6 @@ void CeremonyWindow::showHandover(const Handover &handover, const Ceremony &cere
     m_answer->setText(Quoted::answer);
     if (handover.owedAfter)
         m_owed->setText(QStringLiteral("Bu verişten sonra kalan borç: %1").arg(writtenGrams(*handover.owedAfter, 2)));
-    m_given->setEnabled(true);
     say(sentences({m_notice->text(), m_part->text(), m_where->text(), m_amount->text(), m_words->text()}));
 }
 
