@@ -2,6 +2,7 @@
 
 #include "calc/devirrecord.h"
 #include "calc/words.h"
+#include "common/ui/accessibility.h"
 #include "common/ui/design.h"
 
 #include <QAccessible>
@@ -73,6 +74,10 @@ CeremonyWindow::CeremonyWindow(QWidget *record, CeremonyBook &ceremony, Expiatio
     m_bar->setAccessibleName(QStringLiteral("Yapılan el değiştirmeler"));
     layout->addWidget(m_bar);
     m_count = addLabel(20);
+    m_announcer = new QWidget;
+    m_announcer->setFixedSize(1, 1);
+    markAsNotification(m_announcer);
+    layout->addWidget(m_announcer);
     layout->addStretch();
 
     auto *buttons = new QHBoxLayout;
@@ -205,10 +210,16 @@ QString CeremonyWindow::completed(const Ceremony &ceremony) const
 void CeremonyWindow::say(const QString &text)
 {
     // Qt 6.4 has no announcement: the focused button's name becomes the text, and a
-    // screen reader says a focused object's new name.
+    // screen reader says a focused object's new name. Orca cannot read the name from
+    // Qt 6.4's event, so a notification carrying it is also shown again.
     m_given->setAccessibleName(text);
     QAccessibleEvent event(m_given, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
+    if (m_announcer->accessibleName() == text || !isVisible())
+        return;
+    m_announcer->setAccessibleName(text);
+    m_announcer->hide();
+    m_announcer->show();
 }
 
 void CeremonyWindow::tick()

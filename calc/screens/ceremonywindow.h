@@ -54,4 +54,5 @@ private:
     QLabel *m_count = nullptr;
     QPushButton *m_undo = nullptr;
     QPushButton *m_given = nullptr;
+    QWidget *m_announcer = nullptr; // says each hand-over to a screen reader
 };

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr const char *separatorProperty = "karvelaSeparator";
+constexpr const char *notificationProperty = "karvelaNotification";
 
 // A text box of a screen as assistive technology sees it: its text, with the figure
 // as value, read-only for a result box. Qt's own interface for a line edit gives every
@@ -122,6 +123,8 @@ void installScreenAccessibility()
             return new BoxAccessible(box);
         if (object && object->isWidgetType() && object->property(separatorProperty).toBool())
             return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
+        if (object && object->isWidgetType() && object->property(notificationProperty).toBool())
+            return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
         return nullptr;
     });
 }
@@ -129,4 +132,9 @@ void installScreenAccessibility()
 void markAsSeparator(QWidget *bar)
 {
     bar->setProperty(separatorProperty, true);
+}
+
+void markAsNotification(QWidget *announcer)
+{
+    announcer->setProperty(notificationProperty, true);
 }

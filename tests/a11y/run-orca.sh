@@ -69,7 +69,7 @@ session() {
     for _ in $(seq 34); do xdotool key Down; sleep 0.3; done # down to the prayers' words
     press F5                          # "Devri Başlat": the ceremony, one hand-over at a time
     shown "^DEVİR$"
-    press space; sleep 1              # the first hand-over given
+    press space; sleep 1              # the first hand-over given: the next one is said
     press Escape                      # back to the record
     press Escape                      # back to the screen
     press Tab space                   # "Ana Menü"
@@ -104,6 +104,8 @@ grep -q "^Vefat edenin adı:" "$work/speech.txt" || { echo "Orca did not read th
 grep -q "Falan kızı Zeynep'in" "$work/speech.txt" || { echo "Orca did not read the words with the name"; status=1; }
 grep -q "^Namaz iskâtı. 1. devir / 6 · 1. fakir / 4. 50 g. \"Falan kızı Zeynep'in" "$work/speech.txt" \
     || { echo "Orca did not say the hand-over the ceremony's window opens at"; status=1; }
+grep -q "Namaz iskâtı. 1. devir / 6 · 2. fakir / 4. 50 g. \"Falan kızı Zeynep'in" "$work/speech.txt" \
+    || { echo "Orca did not say the next hand-over after a tick"; status=1; }
 said_after "Hicri tarihler read only text." "80,03 hicri yıl: 1 Cemaziyelevvel 1367 – 11 Cemaziyelevvel 1447."
 if [ $status -ne 0 ]; then
     echo "what Orca said:"; cat "$work/speech.txt"
