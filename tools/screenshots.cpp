@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/screenregistry.h"
+#include "calc/screens/ceremonywindow.h"
 #include "calc/screens/devirwindow.h"
 #include "common/ui/qtmessageservice.h"
 #include "common/ui/screen.h"
@@ -18,6 +19,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -112,8 +114,17 @@ bool saveRecord(Screen *screen, const QDir &folder, const char *file)
     }
     settle();
     const QString picture = folder.filePath(QString::fromLatin1(file));
-    const bool saved = saveFrame(window->frameGeometry(), picture) &&
-                       window->savePdfAs(QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf")));
+    bool saved = saveFrame(window->frameGeometry(), picture) &&
+                 window->savePdfAs(QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf")));
+    // The ceremony carried out on screen, 7 hand-overs in: the README's example.
+    window->startCeremony();
+    CeremonyWindow *ceremony = window->ceremonyWindow();
+    for (int given = 0; ceremony && given < 7; ++given)
+        ceremony->tick();
+    settle();
+    saved = saved && ceremony && saveFrame(ceremony->frameGeometry(), folder.filePath(u"15-devir-ekranda.png"_qs));
+    if (ceremony)
+        ceremony->close();
     window->close();
     return saved;
 }
@@ -137,6 +148,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     setUpApplication(app);
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    // The ceremony's progress goes to a test folder, never into the user's data.
+    QStandardPaths::setTestModeEnabled(true);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     QDir().mkpath(folder.path());
     // The pointer out of the way, so that no button is pictured hovered.

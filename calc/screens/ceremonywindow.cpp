@@ -50,6 +50,8 @@ QPushButton *addButton(QHBoxLayout *row, const QString &text, qreal points)
     font.setPointSizeF(points);
     button->setFont(font);
     button->setAutoDefault(false);
+    // Room around the large text, for a finger on a touch screen too.
+    button->setMinimumSize(button->sizeHint() + QSize(button->fontMetrics().averageCharWidth() * 3, 12));
     row->addWidget(button);
     return button;
 }
