@@ -64,6 +64,8 @@ private slots:
     void agesFromDates();
     void ceremonyRecords_data();
     void ceremonyRecords();
+    void recordTicks_data();
+    void recordTicks();
     void recordsCheckOut_data();
     void recordsCheckOut();
     void genitives_data();
@@ -815,6 +817,45 @@ std::pair<qint64, qint64> ticked(const QString &text)
 // it writes holds to its last digit, no amount handed over or paid goes past the
 // hundredth, the summary's rounds and hand-overs are those the sheet lets one tick,
 // and no clause is left empty.
+// The record of a ceremony carried out on screen up to `done` hand-overs: each box
+// ticked (☑) when what it stands for is done, and no sooner.
+void TestEngine::recordTicks_data()
+{
+    QTest::addColumn<ScreenState>("prayers");
+    QTest::addColumn<ScreenState>("fasts");
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<QString>("shown");
+    const ScreenState woman75 = calculated(Expiation::Prayers, 75, 11, 4100, 30, 3);
+    const ScreenState manyPoor = calculated(Expiation::Prayers, 71, 1, 400, 0.5, 120);
+    const ScreenState man90 = calculated(Expiation::Prayers, 90, 14, 5800, 0.5, 5, Sex::Man);
+    const ScreenState none;
+    const auto row = [](const char *name, const ScreenState &prayers, const ScreenState &fasts, qint64 done,
+                        const char *shown) {
+        QTest::newRow(name) << prayers << fasts << done << QString::fromUtf8(shown);
+    };
+    row("a box a poor person", woman75, none, 2,
+        "2 / 29 el değiştirme yapıldı (09.41'de başlandı). | 1 ☑ 1. fakir: 30 g ☑ 2. fakir: 30 g ☐ 3. fakir: 30 g");
+    row("a round of many poor, one short", manyPoor, none, 119, "1 ☐ 120 fakirin her birine 0,50 g 529 g");
+    row("a round of many poor, all given", manyPoor, none, 120, "1 ☑ 120 fakirin her birine 0,50 g 529 g 2 ☐");
+    const ScreenState fasting90 = calculated(Expiation::Fasts, 90, 14, 5800, 0.5, 5, Sex::Man);
+    row("a grid box, one short", man90, fasting90, 979, "Her kutu bir devir: 196 ☐ 197 ☐");
+    row("a grid box, all given", man90, fasting90, 980, "Her kutu bir devir: 196 ☑ 197 ☐");
+}
+
+void TestEngine::recordTicks()
+{
+    QFETCH(ScreenState, prayers);
+    QFETCH(ScreenState, fasts);
+    QFETCH(qint64, done);
+    QFETCH(QString, shown);
+    Ceremony ceremony = planCeremony(prayers, fasts);
+    ceremony.handoversDone = done;
+    ceremony.began = QDateTime::fromString(u"2026-12-09T09:41:00+03:00"_qs, Qt::ISODate);
+    const QString record = readable(devirRecordHtml(ceremony, QDate(2026, 12, 9)));
+    for (const QString &part : shown.split(u" | "_qs))
+        QVERIFY2(record.contains(part), qPrintable(part + u"\n  is not in: "_qs + record));
+}
+
 void TestEngine::recordsCheckOut_data()
 {
     QTest::addColumn<ScreenState>("prayers");
