@@ -1,5 +1,7 @@
 #include "calc/ceremonybook.h"
 
+#include "calc/words.h"
+
 #include <algorithm>
 
 std::optional<QString> CeremonyBook::refusal(Expiation opener) const
@@ -60,6 +62,16 @@ QStringList CeremonyBook::progressChanges() const
         return {};
     return planChanges(m_progress->prayers, m_savedPrayers, Expiation::Prayers) +
            planChanges(m_progress->fasts, m_savedFasts, Expiation::Fasts);
+}
+
+std::optional<QString> CeremonyBook::progressMismatch() const
+{
+    const QStringList changes = progressChanges();
+    if (changes.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("Bu devir başladıktan sonra değerler değişti (%1). Yapılan %2 el değiştirme eski değerlerin "
+                          "planına aittir ve saklanıyor; devam etmek için eski değerleri yazıp yeniden hesaplayınız.")
+        .arg(changes.join(QStringLiteral(", ")), turkishLocale().toString(m_progress->handoversDone));
 }
 
 void CeremonyBook::setKeepTrouble(const QString &why)

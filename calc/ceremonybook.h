@@ -38,6 +38,8 @@ public:
     // What of the screens' figures changed since the progress was made, for a sentence;
     // empty while the progress belongs to the plan the screens give.
     QStringList progressChanges() const;
+    // The sentence that says so, naming what changed; nothing while the progress belongs.
+    std::optional<QString> progressMismatch() const;
     // The iskât file the case came from or was last saved to; empty: none.
     const QString &casePath() const { return m_casePath; }
     void setCasePath(const QString &path) { m_casePath = path; }

@@ -765,6 +765,7 @@ void TestCalculators::ceremonyByKeys()
     QVERIFY2(window->handoverSaid().startsWith(u"Bu devir başladıktan sonra değerler değişti (namaz ekranının buğday "
                                                u"fiyatı). Yapılan 10 el değiştirme"_qs),
              qPrintable(window->handoverSaid()));
+    QVERIFY(recordText(record).contains(u"Bu devir başladıktan sonra değerler değişti"));
 }
 
 QTEST_MAIN(TestCalculators)

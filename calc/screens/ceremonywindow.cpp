@@ -130,12 +130,8 @@ std::optional<QString> CeremonyWindow::stopped(const Ceremony &ceremony) const
 {
     if (const std::optional<QString> why = m_ceremony.printRefusal(m_opener))
         return QStringLiteral("Devir durdu. ") + *why;
-    if (const QStringList changes = m_ceremony.progressChanges(); !changes.isEmpty()) {
-        return QStringLiteral("Bu devir başladıktan sonra değerler değişti (%1). Yapılan %2 el değiştirme eski "
-                              "değerlerin planına aittir ve saklanıyor; devam etmek için eski değerleri yazıp yeniden "
-                              "hesaplayınız.")
-            .arg(changes.join(QStringLiteral(", ")), counted(m_ceremony.progress()->handoversDone));
-    }
+    if (const std::optional<QString> mismatch = m_ceremony.progressMismatch())
+        return mismatch;
     return ceremonyRefusal(ceremony);
 }
 

@@ -156,8 +156,9 @@ void DevirWindow::writeRecord()
 {
     const Ceremony ceremony = m_ceremony.ceremony();
     const std::optional<QString> why = m_ceremony.refusal(m_opener);
+    // A ceremony's progress made for other figures is said, as its ticks are not shown.
     const QString notice = why ? QStringLiteral("Bu çizelge ekrandaki değerlere uymuyor ve yazdırılamaz. ") + *why
-                               : QString();
+                               : m_ceremony.progressMismatch().value_or(QString());
     // Where the reader was stays where it was.
     const int scrolled = m_view->verticalScrollBar()->value();
     m_view->setHtml(devirRecordHtml(ceremony, QDate::currentDate(), notice));
