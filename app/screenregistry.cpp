@@ -144,6 +144,7 @@ bool ScreenRegistry::openCase(const QString &path)
     static_cast<ExpiationScreen *>(screen(ScreenId::Form7))->openCase(saved.fasts);
     auto *prayers = static_cast<ExpiationScreen *>(screen(ScreenId::Form6));
     prayers->openCase(saved.prayers);
+    m_progress.adopt(saved.progress);
     m_ceremony.setProgress(saved.progress);
     // In place of the startup notice or the menu, as a menu button would open it.
     for (const ScreenId id : {ScreenId::Form2, ScreenId::Form5}) {

@@ -23,6 +23,9 @@ public:
     // Forgets the unfinished ceremony: the note, and the progress where it was kept in
     // the data folder. A case's own file is left as it is.
     void forget();
+    // The progress of a case just opened: it is on the disk already, and opening a file
+    // does not write it.
+    void adopt(const std::optional<CeremonyProgress> &opened) { m_kept = opened; }
     // Returns once every write asked for so far is on the disk.
     void waitForDone();
 
