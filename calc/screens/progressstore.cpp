@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -53,7 +54,8 @@ void ProgressStore::keep()
         return;
     m_kept = progress;
     QDir().mkpath(dataFolder());
-    m_keptAt = m_ceremony.casePath().isEmpty() ? dataFile() : m_ceremony.casePath();
+    // Absolute, so that the note leads to it from wherever the program is started next.
+    m_keptAt = QFileInfo(m_ceremony.casePath().isEmpty() ? dataFile() : m_ceremony.casePath()).absoluteFilePath();
     m_writer.write(m_keptAt, writeIskatFile(m_ceremony.savedCase()));
     if (progress->ended.isValid()) {
         m_writer.remove(noteFile());

@@ -42,6 +42,15 @@ QString keyOf(const MessageBoxRequest &request)
     }
     if (request == caseReplacesScreens())
         return QStringLiteral("caseReplaces");
+    // Why a record is not printed or a ceremony not started, by their first words.
+    const QList<std::pair<QString, QString>> refusals = {
+        {QStringLiteral("twoPeople"), QStringLiteral("İki ekran iki ayrı kimse için hesaplanmış")},
+        {QStringLiteral("nothingToHandOver"), QStringLiteral("Devredilecek bir borç yok")},
+        {QStringLiteral("noRoundPlan"), QStringLiteral("Devir başlatılamaz: ")}};
+    for (const auto &[key, words] : refusals) {
+        if (request == MessageBoxRequest{.text = request.text} && request.text.startsWith(words))
+            return key;
+    }
     // Error reports by the kind their first words name; what they say of the box is
     // for the tests that look at it.
     const QList<std::pair<QString, QString>> reports = {
