@@ -2,11 +2,11 @@
 
 #include "app/form2.h"
 #include "app/form5.h"
-#include "calc/recalculation.h"
 #include "calc/screens/devirwindow.h"
 #include "calc/screens/form6.h"
 #include "calc/screens/form7.h"
 #include "calc/screens/form8.h"
+#include "calc/words.h"
 #include "common/ui/design.h"
 #include "guide/guidescreens.h"
 
@@ -163,16 +163,12 @@ namespace {
 MessageBoxRequest unfinishedCeremony(const IskatCase &saved)
 {
     const CeremonyProgress &progress = *saved.progress;
-    const Ceremony planned = planCeremony(std::get<ScreenState>(calculateAgain(progress.prayers, Expiation::Prayers)),
-                                          std::get<ScreenState>(calculateAgain(progress.fasts, Expiation::Fasts)));
-    const QLocale turkish = turkishLocale();
     const QString name = saved.names.deceased.trimmed().isEmpty() ? QStringLiteral("adı yazılmamış bir vefat eden")
                                                                   : saved.names.deceased.trimmed();
     return {.text = QStringLiteral("Yarım kalmış bir devir var: %1, %2, %3 / %4 el değiştirme. Kaldığı yerden devam "
                                    "edilsin mi?")
-                        .arg(name, turkish.toString(progress.began.date(), u"d MMMM yyyy"),
-                             turkish.toString(progress.handoversDone),
-                             turkish.toString(planned.totalHandovers.value_or(0))),
+                        .arg(name, turkishDay(progress.began.date()), turkishCount(progress.handoversDone),
+                             turkishCount(plannedHandovers(progress))),
             .buttons = MessageButtons::YesNo,
             .icon = MessageIcon::Exclamation};
 }

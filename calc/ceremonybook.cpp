@@ -71,7 +71,7 @@ std::optional<QString> CeremonyBook::progressMismatch() const
         return std::nullopt;
     return QStringLiteral("Bu devir başladıktan sonra değerler değişti (%1). Yapılan %2 el değiştirme eski değerlerin "
                           "planına aittir ve saklanıyor; devam etmek için eski değerleri yazıp yeniden hesaplayınız.")
-        .arg(changes.join(QStringLiteral(", ")), turkishLocale().toString(m_progress->handoversDone));
+        .arg(changes.join(QStringLiteral(", ")), turkishCount(m_progress->handoversDone));
 }
 
 void CeremonyBook::setKeepTrouble(const QString &why)

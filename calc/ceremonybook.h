@@ -35,10 +35,8 @@ public:
     // How far the ceremony carried out on screen has come. Emits progressChanged().
     const std::optional<CeremonyProgress> &progress() const { return m_progress; }
     void setProgress(const std::optional<CeremonyProgress> &progress);
-    // What of the screens' figures changed since the progress was made, for a sentence;
-    // empty while the progress belongs to the plan the screens give.
-    QStringList progressChanges() const;
-    // The sentence that says so, naming what changed; nothing while the progress belongs.
+    // What of the screens' figures changed since the progress was made, naming it;
+    // nothing while the progress belongs to the plan the screens give.
     std::optional<QString> progressMismatch() const;
     // The iskât file the case came from or was last saved to; empty: none.
     const QString &casePath() const { return m_casePath; }
@@ -52,6 +50,9 @@ signals:
     void progressChanged();
 
 private:
+    // What progressMismatch() names, for a sentence: "namaz ekranının buğday fiyatı".
+    QStringList progressChanges() const;
+
     ScreenState m_prayers;
     ScreenState m_fasts;
     ScreenCase m_savedPrayers;

@@ -54,7 +54,7 @@ QString amount(qint64 units, int decimals)
 
 QString count(qint64 number)
 {
-    return figure(Decimal::fromUnits(number, 0));
+    return turkishCount(number);
 }
 
 QString lira(qint64 hundredths)
@@ -529,7 +529,7 @@ QString earlierPrices(const Ceremony &ceremony, QDate today)
     QStringList days;
     for (const CeremonyPart &part : ceremony.parts) {
         const QDate day = part.figures.pricesDay;
-        const QString written = turkishLocale().toString(day, u"d MMMM yyyy");
+        const QString written = turkishDay(day);
         if (part.inRecord() && !part.closesCeremony() && day.isValid() && day != today && !days.contains(written))
             days.append(written);
     }

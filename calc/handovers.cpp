@@ -20,7 +20,7 @@ std::optional<Handover> handoverAt(const Ceremony &ceremony, qint64 index)
         const qint64 within = index - part.firstHandover;
         if (within < 0 || within >= plan.handovers())
             continue;
-        Handover handover{.index = index, .part = &part};
+        Handover handover{.part = &part};
         handover.round = within / plan.poorPeople + 1;
         handover.person = within % plan.poorPeople + 1;
         const RoundPlan::Pass pass = plan.pass(handover.round);

@@ -8,7 +8,6 @@
 // part whose rounds are planned, in the record's order.
 struct Handover
 {
-    qint64 index = 0; // from 0, through the whole ceremony
     const CeremonyPart *part = nullptr;
     qint64 round = 0;  // within its part, from 1
     qint64 person = 0; // the poor person of the round, from 1

@@ -168,8 +168,7 @@ QDate readPricesDay(const QJsonObject &object, const QString &screen, QDate toda
     if (!day.isValid())
         missing(screen + QStringLiteral(" fiyatlarının tarihi"));
     if (day > today.addDays(1)) {
-        refuse(QStringLiteral("%1 fiyatlarının tarihi %2, henüz gelmemiş bir gün.")
-                   .arg(screen, turkishLocale().toString(day, u"d MMMM yyyy")));
+        refuse(QStringLiteral("%1 fiyatlarının tarihi %2, henüz gelmemiş bir gün.").arg(screen, turkishDay(day)));
     }
     return day;
 }
@@ -214,8 +213,7 @@ QDateTime readMoment(const QJsonValue &value, const QString &what, QDate today)
     if (!moment.isValid() || (moment.timeSpec() != Qt::OffsetFromUTC && moment.timeSpec() != Qt::UTC))
         missing(what);
     if (moment.toUTC().date() > today.addDays(1)) {
-        refuse(QStringLiteral("%1 %2, henüz gelmemiş bir gün.")
-                   .arg(what, turkishLocale().toString(moment.date(), u"d MMMM yyyy")));
+        refuse(QStringLiteral("%1 %2, henüz gelmemiş bir gün.").arg(what, turkishDay(moment.date())));
     }
     return moment;
 }
@@ -251,12 +249,10 @@ std::optional<CeremonyProgress> readProgress(const QJsonObject &file, QDate toda
     }
     read.prayers = readExpiation(object, Expiation::Prayers, QStringLiteral("devrin namaz değerlerinin"), today);
     read.fasts = readExpiation(object, Expiation::Fasts, QStringLiteral("devrin oruç değerlerinin"), today);
-    const Ceremony planned = planCeremony(std::get<ScreenState>(calculateAgain(read.prayers, Expiation::Prayers)),
-                                          std::get<ScreenState>(calculateAgain(read.fasts, Expiation::Fasts)));
-    const qint64 handovers = planned.totalHandovers.value_or(0);
+    const qint64 handovers = plannedHandovers(read);
     if (read.handoversDone > handovers) {
         refuse(QStringLiteral("dosyaya göre %1 el değiştirme yapılmış, ama devrin planında %2 el değiştirme var.")
-                   .arg(turkishFigure(double(read.handoversDone)), turkishFigure(double(handovers))));
+                   .arg(turkishCount(read.handoversDone), turkishCount(handovers)));
     }
     return read;
 }
@@ -315,6 +311,16 @@ IskatCase readCase(const QByteArray &bytes, QDate today)
 }
 
 } // namespace
+
+qint64 plannedHandovers(const CeremonyProgress &progress)
+{
+    const auto state = [](const ScreenCase &saved, Expiation expiation) {
+        const auto calculated = calculateAgain(saved, expiation);
+        return std::holds_alternative<ScreenState>(calculated) ? std::get<ScreenState>(calculated) : ScreenState{};
+    };
+    return planCeremony(state(progress.prayers, Expiation::Prayers), state(progress.fasts, Expiation::Fasts))
+        .totalHandovers.value_or(0);
+}
 
 QStringList planChanges(const ScreenCase &was, const ScreenCase &now, Expiation expiation)
 {

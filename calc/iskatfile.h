@@ -60,6 +60,9 @@ struct CeremonyProgress
     bool operator==(const CeremonyProgress &) const = default;
 };
 
+// How many hand-overs the plan of the progress's own figures has.
+qint64 plannedHandovers(const CeremonyProgress &progress);
+
 struct IskatCase
 {
     CeremonyNames names = {};

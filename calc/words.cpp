@@ -114,6 +114,16 @@ QString turkishFigure(double value)
     return writeNumber(value, turkishLocale(), Grouping::Thousands);
 }
 
+QString turkishCount(qint64 count)
+{
+    return turkishLocale().toString(count);
+}
+
+QString turkishDay(QDate day)
+{
+    return turkishLocale().toString(day, u"d MMMM yyyy");
+}
+
 QString genitive(const QString &name)
 {
     const QString written = name.simplified();

@@ -2,6 +2,7 @@
 
 #include "calc/ceremony.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QTime>
@@ -41,6 +42,10 @@ QLocale turkishLocale();
 // A figure for reading in a Turkish document: grouped thousands, up to 15 significant
 // digits, whatever the locale in force ("3.800", "8,1375").
 QString turkishFigure(double value);
+// A count, exact and grouped in thousands: "1.623", "2.000.000.000.000.024".
+QString turkishCount(qint64 count);
+// A day as the record writes it: "9 Aralık 2026".
+QString turkishDay(QDate day);
 
 // The text with its first letter in capitals, by Turkish rules (iskât → İskât).
 QString capitalised(const QString &text);

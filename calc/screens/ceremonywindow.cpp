@@ -18,11 +18,6 @@
 
 namespace {
 
-QString counted(qint64 number)
-{
-    return turkishLocale().toString(number);
-}
-
 // Now, to the second, with its offset from UTC, as the progress keeps it.
 QDateTime now()
 {
@@ -158,7 +153,8 @@ void CeremonyWindow::showProgress()
     m_bar->setRange(0, scaled ? 10000 : int(total));
     m_bar->setValue(scaled ? int(double(ceremony.handoversDone) * 10000.0 / double(total))
                            : int(ceremony.handoversDone));
-    m_count->setText(QStringLiteral("%1 / %2 el değiştirme").arg(counted(ceremony.handoversDone), counted(total)));
+    m_count->setText(
+        QStringLiteral("%1 / %2 el değiştirme").arg(turkishCount(ceremony.handoversDone), turkishCount(total)));
     if (const std::optional<Handover> next = handoverAt(ceremony, ceremony.handoversDone))
         showHandover(*next, ceremony);
     else
@@ -170,8 +166,8 @@ void CeremonyWindow::showHandover(const Handover &handover, const Ceremony &cere
     const RoundPlan &plan = *handover.part->plan;
     m_part->setText(partTitle(handover.part->kind));
     m_where->setText(QStringLiteral("%1. devir / %2 · %3. fakir / %4")
-                         .arg(counted(handover.ceremonyRound()), counted(ceremony.totalRounds.value_or(0)),
-                              counted(handover.person), counted(handover.peopleInRound)));
+                         .arg(turkishCount(handover.ceremonyRound()), turkishCount(ceremony.totalRounds.value_or(0)),
+                              turkishCount(handover.person), turkishCount(handover.peopleInRound)));
     m_amount->setText(writtenGrams(handover.amount, plan.decimals));
     m_words->setText(u'"' + handover.part->words + u'"');
     m_answer->setText(Quoted::answer);
@@ -184,7 +180,7 @@ void CeremonyWindow::showEnd(const Ceremony &ceremony)
 {
     m_part->setText(QStringLiteral("İskât tamamlandı"));
     m_where->setText(QStringLiteral("%1 devir, %2 el değiştirme")
-                         .arg(counted(ceremony.totalRounds.value_or(0)), counted(*ceremony.totalHandovers)));
+                         .arg(turkishCount(ceremony.totalRounds.value_or(0)), turkishCount(*ceremony.totalHandovers)));
     if (ceremony.began.isValid() && ceremony.ended.isValid())
         m_words->setText(
             QStringLiteral("%1 başlandı, %2 bitti.").arg(atTime(ceremony.began.time()), atTime(ceremony.ended.time())));
@@ -202,7 +198,7 @@ QString CeremonyWindow::completed(const Ceremony &ceremony) const
         return next ? done + QStringLiteral(" Sıradaki: ") + partTitle(next->part->kind) + u'.' : done;
     }
     return QStringLiteral("%1. devir tamamlandı; %2. devir başlıyor.")
-        .arg(counted(last->ceremonyRound()), counted(last->ceremonyRound() + 1));
+        .arg(turkishCount(last->ceremonyRound()), turkishCount(last->ceremonyRound() + 1));
 }
 
 void CeremonyWindow::say(const QString &text)
@@ -225,11 +221,10 @@ void CeremonyWindow::tick()
     const Ceremony ceremony = m_ceremony.ceremony();
     if (stopped(ceremony) || !handoverAt(ceremony, ceremony.handoversDone))
         return;
-    CeremonyProgress progress = m_ceremony.progress().value_or(CeremonyProgress{});
-    if (!m_ceremony.progress()) {
-        const IskatCase now = m_ceremony.savedCase();
-        progress = {.began = ::now(), .prayers = now.prayers, .fasts = now.fasts};
-    }
+    // The first tick begins the ceremony, on the plan the screens' figures give now.
+    const IskatCase screens = m_ceremony.savedCase();
+    CeremonyProgress progress = m_ceremony.progress().value_or(
+        CeremonyProgress{.began = now(), .prayers = screens.prayers, .fasts = screens.fasts});
     progress.handoversDone = ceremony.handoversDone + 1;
     if (progress.handoversDone == *ceremony.totalHandovers)
         progress.ended = now();

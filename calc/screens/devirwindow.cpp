@@ -59,8 +59,7 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     QPushButton *ceremonyButton = addButton(buttons, QStringLiteral("Devri Başlat"));
     ceremonyButton->setShortcut(QKeySequence(Qt::Key_F5));
     ceremonyButton->setAccessibleDescription(
-        QStringLiteral("Devri ekranda, her el değiştirmeyi tek tuşla işaretleyerek "
-                       "yürütür (F5)"));
+        QStringLiteral("Devri ekranda, her el değiştirmeyi tek tuşla işaretleyerek yürütür (F5)"));
     connect(ceremonyButton, &QPushButton::clicked, this, &DevirWindow::startCeremony);
     buttons->addStretch();
     QPushButton *close = addButton(buttons, QStringLiteral("Kapat"));
