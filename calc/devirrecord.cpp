@@ -1,6 +1,6 @@
 #include "calc/devirrecord.h"
 
-#include "calc/hijri.h"
+#include "calc/hijricalendar.h"
 #include "common/numbers.h"
 
 #include <QStringList>
@@ -565,6 +565,17 @@ QString progressLine(const Ceremony &ceremony)
                                .arg(count(ceremony.handoversDone), count(*ceremony.totalHandovers), times));
 }
 
+// The day's Hijri date as Türkiye's calendar has it; where the criterion leaves the
+// month's beginning undecided, the tabular calendar's, with a word of caution.
+QString recordHijriDate(QDate date)
+{
+    const HijriDate hijri = hijriDateOf(date);
+    if (hijri.reckoning == HijriReckoning::Criterion)
+        return hijriDateText(hijri);
+    return QStringLiteral("%1; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir")
+        .arg(hijriDateText(hijri));
+}
+
 } // namespace
 
 QString writtenGrams(qint64 units, int decimals)
@@ -610,8 +621,7 @@ QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &not
             html += noticeParagraph(warning);
     }
     html += earlierPrices(ceremony, date);
-    html += paragraph(QStringLiteral("%1 (%2; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)")
-                          .arg(recordDate(date), hijriDate(date)));
+    html += paragraph(QStringLiteral("%1 (%2)").arg(recordDate(date), recordHijriDate(date)));
     html += progressLine(ceremony) + names(ceremony.names) + body(ceremony);
     html += paragraph(QStringLiteral("Karvela %1").arg(QString::fromLatin1(KARVELA_VERSION)));
     return html + QStringLiteral("</body></html>");

@@ -1,9 +1,8 @@
 #include "calc/hijri.h"
 
+#include "calc/hijricalendar.h"
 #include "common/numbers.h"
 
-#include <QCalendar>
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
@@ -64,13 +63,19 @@ AgeFromDates ageFromDates(const QString &birth, const QString &death, QDate toda
     return ages;
 }
 
-QString hijriDate(QDate date)
-{
-    return QLocale(QLocale::Turkish).toString(date, u"d MMMM yyyy", QCalendar(QCalendar::System::IslamicCivil));
-}
-
 QString hijriDatesLine(const AgeFromDates &ages)
 {
-    return QStringLiteral("%1 hicri yıl: %2 – %3")
-        .arg(formatNumber(ages.hijriAge), hijriDate(ages.birth), hijriDate(ages.death));
+    const HijriDate birth = hijriDateOf(ages.birth);
+    const HijriDate death = hijriDateOf(ages.death);
+    const auto tabular = [](const HijriDate &date) { return date.reckoning == HijriReckoning::Tabular; };
+    const QString mark = QStringLiteral(" (hesap takvimi)");
+    // Said once for both, so that the line still fits its box.
+    const QString bothMark = QStringLiteral(" (ikisi de hesap takvimi)");
+    const bool both = tabular(birth) && tabular(death);
+    return QStringLiteral("%1 hicri yıl: %2%3 – %4%5")
+        .arg(formatNumber(ages.hijriAge), hijriDateText(birth), tabular(birth) && !both ? mark : QString(),
+             hijriDateText(death),
+             both             ? bothMark
+             : tabular(death) ? mark
+                              : QString());
 }

@@ -44,10 +44,8 @@ QDate readDate(const QString &text);
 // or after today, or an age above 150 solar years.
 AgeFromDates ageFromDates(const QString &birth, const QString &death, QDate today);
 
-// A date in the tabular Islamic civil calendar, with its Turkish month name whatever
-// the locale in force: "1 Cemaziyelevvel 1367".
-QString hijriDate(QDate date);
-
-// The line that shows the ages' Hijri side: "80,03 hicri yıl: 1 Cemaziyelevvel 1367 –
-// 11 Cemaziyelevvel 1447", the age written by the locale in force, as the boxes are.
+// The line that shows the ages' Hijri side: "80,03 hicri yıl: 1 Cemaziyelevvel 1367
+// (hesap takvimi) – 11 Cemaziyelevvel 1447", the age written by the locale in force, as
+// the boxes are; a date of the tabular calendar says so, and two say it once:
+// "… 1367 – 16 Recep 1370 (ikisi de hesap takvimi)".
 QString hijriDatesLine(const AgeFromDates &ages);

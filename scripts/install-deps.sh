@@ -48,7 +48,7 @@ if [ "${1:-}" = source ]; then
     exit 0
 fi
 
-build=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core)
+build=(build-essential cmake ninja-build qt6-base-dev libnova-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core)
 case "${1:-build}" in
     build) packages=("${build[@]}") ;;
     test)
@@ -56,7 +56,7 @@ case "${1:-build}" in
                   xvfb xauth x11-utils openbox imagemagick xdotool dbus-x11 at-spi2-core python3-pyatspi orca
                   cups-daemon cups-client poppler-utils desktop-file-utils appstream) ;;
     package) packages=("${build[@]}" dpkg-dev file) ;;
-    windows) packages=("${build[@]}" g++-mingw-w64-x86-64-posix dpkg-dev nsis zip) ;;
+    windows) packages=("${build[@]}" g++-mingw-w64-x86-64-posix dpkg-dev nsis zip autoconf automake libtool) ;;
     *) packages=("$@") ;;
 esac
 

@@ -1,6 +1,7 @@
 #include "calc/devirrecord.h"
 #include "calc/expiation.h"
 #include "calc/hijri.h"
+#include "calc/hijricalendar.h"
 #include "calc/iskatfile.h"
 #include "calc/roundplan.h"
 #include "common/errors.h"
@@ -62,6 +63,8 @@ private slots:
     void roundPlans();
     void agesFromDates_data();
     void agesFromDates();
+    void hijriDates_data();
+    void hijriDates();
     void ceremonyRecords_data();
     void ceremonyRecords();
     void recordTicks_data();
@@ -504,17 +507,18 @@ void TestEngine::agesFromDates_data()
         QTest::newRow(name) << turkish << QString::fromUtf8(birth) << QString::fromUtf8(death) << QDate() << QDate()
                             << QString() << fault << at;
     };
-    const char *aLife = "1 Cemaziyelevvel 1367|11 Cemaziyelevvel 1447|80,03 hicri yıl: 1 Cemaziyelevvel 1367 – "
-                        "11 Cemaziyelevvel 1447";
+    const char *aLife = "1 Cemaziyelevvel 1367|11 Cemaziyelevvel 1447|80,03 hicri yıl: 1 Cemaziyelevvel 1367 "
+                        "(hesap takvimi) – 11 Cemaziyelevvel 1447";
     ages("a life", "12.03.1948", "02.11.2025", {1948, 3, 12}, {2025, 11, 2}, aLife, turkish);
     ages("Turkish months on a German system", "12.03.1948", "02.11.2025", {1948, 3, 12}, {2025, 11, 2}, aLife,
          QLocale(QLocale::German, QLocale::Germany));
     ages("English figures, the same day", "23/04/1951", "23/04/1951", {1951, 4, 23}, {1951, 4, 23},
-         "16 Recep 1370|16 Recep 1370|0 hicri yıl: 16 Recep 1370 – 16 Recep 1370", english);
+         "16 Recep 1370|16 Recep 1370|0 hicri yıl: 16 Recep 1370 – 16 Recep 1370 (ikisi de hesap takvimi)", english);
     ages("a leap day", "29.02.1952", "29-02-2024", {1952, 2, 29}, {2024, 2, 29}, "3 Cemaziyelahir 1371|19 Şaban 1445",
          turkish);
+    // The tabular calendar has 29 Zilhicce and 1 Muharrem: Türkiye's began a day later.
     ages("across the Hijri new year", "6.7.2024", "8.7.2024", {2024, 7, 6}, {2024, 7, 8},
-         "29 Zilhicce 1445|1 Muharrem 1446|0,01 hicri yıl: 29 Zilhicce 1445 – 1 Muharrem 1446", turkish);
+         "30 Zilhicce 1445|2 Muharrem 1446|0,01 hicri yıl: 30 Zilhicce 1445 – 2 Muharrem 1446", turkish);
     ages("a century", " 01.01.1900 ", "01.01.2000", {1900, 1, 1}, {2000, 1, 1}, "28 Şaban 1317|24 Ramazan 1420",
          turkish);
     ages("died today", "1-5-1950", "09.12.2026", {1950, 5, 1}, {2026, 12, 9}, "", turkish);
@@ -554,8 +558,8 @@ void TestEngine::agesFromDates()
         QCOMPARE(ages.hijriAge, Round(days / 354.367, 2));
         const QStringList expected = hijri.split(u'|', Qt::SkipEmptyParts);
         if (expected.size() >= 2) {
-            QCOMPARE(hijriDate(ages.birth), expected.at(0));
-            QCOMPARE(hijriDate(ages.death), expected.at(1));
+            QCOMPARE(hijriDateText(hijriDateOf(ages.birth)), expected.at(0));
+            QCOMPARE(hijriDateText(hijriDateOf(ages.death)), expected.at(1));
         }
         if (expected.size() == 3)
             QCOMPARE(hijriDatesLine(ages), expected.at(2));
@@ -563,6 +567,55 @@ void TestEngine::agesFromDates()
         QCOMPARE(thrown.fault(), slip);
         QCOMPARE(thrown.date(), slipAt);
     }
+}
+
+// The first days of months as Diyanet İşleri Başkanlığı announced them, worked out
+// from the Sun and the Moon; and where the tabular calendar still speaks.
+void TestEngine::hijriDates_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("hijri");
+    QTest::addColumn<HijriReckoning>("reckoning");
+    const auto row = [](const char *name, QDate date, const char *hijri, HijriReckoning reckoning) {
+        QTest::newRow(name) << date << QString::fromUtf8(hijri) << reckoning;
+    };
+    const auto announced = [&](QDate date, const char *hijri) { row(hijri, date, hijri, HijriReckoning::Criterion); };
+    announced({2022, 4, 2}, "1 Ramazan 1443");
+    announced({2022, 5, 2}, "1 Şevval 1443");
+    announced({2022, 6, 30}, "1 Zilhicce 1443");
+    announced({2022, 7, 30}, "1 Muharrem 1444");
+    announced({2023, 1, 23}, "1 Recep 1444");
+    announced({2023, 3, 23}, "1 Ramazan 1444");
+    announced({2023, 4, 21}, "1 Şevval 1444");
+    announced({2023, 6, 19}, "1 Zilhicce 1444");
+    announced({2023, 7, 19}, "1 Muharrem 1445");
+    announced({2024, 1, 12}, "1 Recep 1445");
+    announced({2024, 3, 11}, "1 Ramazan 1445");
+    announced({2024, 4, 10}, "1 Şevval 1445");
+    // Not met anywhere before 24:00 UTC on 6 June; met in America that evening, after
+    // the new moon of 12:38 UTC had come before New Zealand's dawn.
+    announced({2024, 6, 7}, "1 Zilhicce 1445");
+    announced({2024, 7, 7}, "1 Muharrem 1446");
+    row("the day before 1 Recep 1448", {2026, 12, 9}, "30 Cemaziyelahir 1448", HijriReckoning::Criterion);
+    row("1 Recep 1448", {2026, 12, 10}, "1 Recep 1448", HijriReckoning::Criterion);
+    // Where the calendars meet, no day is repeated: 29 Zilhicce in Türkiye's calendar
+    // is the tabular calendar's 28th.
+    row("the last day of the tabular calendar", {2016, 10, 1}, "28 Zilhicce 1437", HijriReckoning::Tabular);
+    row("the first of Türkiye's", {2016, 10, 2}, "1 Muharrem 1438", HijriReckoning::Criterion);
+    // On 30 May 2022 the Moon stood within two minutes of arc of both limits on the
+    // coast of British Columbia: Zilkade 1443 began on 31 May or 1 June.
+    row("a month the criterion leaves undecided", {2022, 6, 1}, "1 Zilkade 1443", HijriReckoning::Tabular);
+    row("the next month, decided", {2022, 6, 30}, "1 Zilhicce 1443", HijriReckoning::Criterion);
+}
+
+void TestEngine::hijriDates()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, hijri);
+    QFETCH(HijriReckoning, reckoning);
+    const HijriDate found = hijriDateOf(date);
+    QCOMPARE(hijriDateText(found), hijri);
+    QCOMPARE(found.reckoning, reckoning);
 }
 
 namespace {
@@ -614,7 +667,7 @@ void TestEngine::ceremonyRecords_data()
                             << QString::fromUtf8(sentences).split(u'|') << totalRounds;
     };
     const char *example =
-        "9 Aralık 2026 Çarşamba (28 Cemaziyelahir 1448; takvim hesabıyla, ilan edilen takvimden bir gün farklı olabilir)|"
+        "9 Aralık 2026 Çarşamba (30 Cemaziyelahir 1448)|"
         "Vefat edenin adı: Ayşe Babasının adı: Ahmet Velî / vekil: Mehmet|"
         "Namaz iskâtı: 672,88 g altın, 8 devir|Oruç iskâtı: 9,30 g altın, 1 devir|"
         "Zekât, kurban ve sadaka-ı fıtr için devir: eldeki 30 g altınla 3 fakir arasında 1 devir|toplam 11 devir, 30 el değiştirme.|"

@@ -102,7 +102,8 @@ QString TestMonkey::check(bool ended, const RandomMessages &messages, qsizetype 
 {
     static const QRegularExpression localeNumber(QStringLiteral("^-?\\d+(,\\d+)?(E[+-]\\d+)?$"));
     static const QRegularExpression hijriDates(
-        QStringLiteral("^\\d+(,\\d+)? hicri yıl: \\d+ \\S+ \\d+ – \\d+ \\S+ \\d+$"));
+        QStringLiteral("^\\d+(,\\d+)? hicri yıl: \\d+ \\S+ \\d+( \\(hesap takvimi\\))? – \\d+ \\S+ \\d+"
+                       "( \\((ikisi de )?hesap takvimi\\))?$"));
     if (ended)
         return QStringLiteral("the program ended");
 

@@ -353,9 +353,14 @@ void TestReadability::screensShowEveryTextWhole()
     // The converter's line of Hijri dates at its longest: the oldest age, the longest
     // month name, two-digit days.
     Screen *converter = app.open(ScreenId::Form8);
-    Scenario::play(converter, QStringList{u"Text3=12.06.1877"_qs, u"Text4=20.11.2025"_qs, u"Command2"_qs});
+    Scenario::play(converter, QStringList{u"Text3=10.06.1877"_qs, u"Text4=20.11.2025"_qs, u"Command2"_qs});
     auto *hijriDates = converter->findChild<QLineEdit *>(u"Text5"_qs);
     QVERIFY(hijriDates->text().contains(u"Cemaziyelevvel"_qs));
+    problems.append(lineProblem(hijriDates));
+    // Longer still where the death falls in a month the criterion leaves undecided,
+    // as no month with the longest name has yet been.
+    hijriDates->setText(
+        hijriDates->text().remove(u" (hesap takvimi)"_qs).replace(u"1447"_qs, u"1447 (ikisi de hesap takvimi)"_qs));
     problems.append(lineProblem(hijriDates));
     problems.removeAll(QString());
     // The devir record's window, over the example of the prayer screen.

@@ -9,7 +9,7 @@ namespace {
 
 // The designed window is 4635 twips wide; the row of dates below it needs the room
 // for the longest line of Hijri dates.
-constexpr int windowWidth = 5535;
+constexpr int windowWidth = 6750;
 constexpr quint32 resultGrey = 0x00E0E0E0;
 constexpr quint32 black = 0x00000000;
 
@@ -57,8 +57,10 @@ Form8::Form8(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     controls().placeResultsAfter(Command2, {Text5});
     for (QLineEdit *date : {Text3, Text4})
         date->setPlaceholderText(QStringLiteral("gg.aa.yyyy"));
-    Text5->setToolTip(QStringLiteral("Hicri tarihler takvim hesabıyla bulunur; her ay ilan edilen takvimden bir gün "
-                                     "farklı olabilir."));
+    Text5->setToolTip(QStringLiteral("2 Ekim 2016'dan (1 Muharrem 1438) bu yana hicri tarihler, Türkiye takviminin ay "
+                                     "başlarını belirleyen ölçüte (İstanbul, 2016) göre Güneş'in ve Ay'ın "
+                                     "konumlarından hesaplanır. \"hesap takvimi\" yazan tarihler hesap takvimindendir; "
+                                     "ilan edilen takvimden bir gün farklı olabilir."));
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);

@@ -30,7 +30,8 @@ int pageOf(const QTextDocument &pages, qreal y)
 }
 
 // Qt lays the text out again after a change of format only in part, and would leave
-// lines laid out but never drawn: the whole of it is laid out anew.
+// lines laid out but never drawn, and what follows measured where it was before: the
+// whole of it is laid out anew.
 void layOutAnew(QTextDocument &pages)
 {
     pages.markContentsDirty(0, pages.characterCount());
@@ -56,6 +57,7 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
         QTextBlockFormat format;
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).mergeBlockFormat(format);
+        layOutAnew(pages);
         block = text.previous(); // the headings moved with it are settled
     }
 }
@@ -85,13 +87,25 @@ void keepRowsWhole(QTextDocument &pages, qreal dpiScale)
         auto *table = qobject_cast<QTextTable *>(frame);
         if (!table)
             continue;
-        for (int row = table->format().headerRowCount() + 1; row < table->rows(); ++row) {
+        const int firstRound = table->format().headerRowCount();
+        for (int row = firstRound; row < table->rows(); ++row) {
             // A few tries, as Qt scales the added height by more than the resolution alone.
             for (int tries = 0; tries < 6; ++tries) {
                 const auto [top, bottom] = rowExtent(*table, row, *layout);
                 const int page = pageOf(pages, top);
                 if (page == pageOf(pages, bottom - 1) || bottom - top >= pageHeight / 2)
                     break;
+                if (row == firstRound) {
+                    // No round above it to reach down: the table starts the next page,
+                    // with the line that leads into it.
+                    QTextCursor leadIn = table->firstCursorPosition();
+                    leadIn.movePosition(QTextCursor::PreviousBlock);
+                    QTextBlockFormat format;
+                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                    leadIn.mergeBlockFormat(format);
+                    layOutAnew(pages);
+                    continue;
+                }
                 QTextCursor above = table->cellAt(row - 1, 0).lastCursorPosition();
                 QTextBlockFormat format = above.blockFormat();
                 const qreal added = format.lineHeightType() == QTextBlockFormat::LineDistanceHeight

@@ -106,7 +106,7 @@ grep -q "^Namaz iskâtı. 1. devir / 6 · 1. fakir / 4. 50 g. \"Falan kızı Zey
     || { echo "Orca did not say the hand-over the ceremony's window opens at"; status=1; }
 grep -q "Namaz iskâtı. 1. devir / 6 · 2. fakir / 4. 50 g. \"Falan kızı Zeynep'in" "$work/speech.txt" \
     || { echo "Orca did not say the next hand-over after a tick"; status=1; }
-said_after "Hicri tarihler read only text." "80,03 hicri yıl: 1 Cemaziyelevvel 1367 – 11 Cemaziyelevvel 1447."
+said_after "Hicri tarihler read only text." "80,03 hicri yıl: 1 Cemaziyelevvel 1367 (hesap takvimi) – 11 Cemaziyelevvel 1447."
 if [ $status -ne 0 ]; then
     echo "what Orca said:"; cat "$work/speech.txt"
 fi
