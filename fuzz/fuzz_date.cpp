@@ -1,9 +1,12 @@
 // A date box gives a date only for a text in one of the accepted forms: day, month and
 // a four-digit year, separated by the same one of '.', '/' or '-', with blanks around
 // the whole; and that date is the one the text names. Two dates never crash or hang
-// the ages worked out from them.
+// the ages worked out from them. Every date has a Hijri date, and the day after it is
+// the next day of the same month or the first of the next: no month of Türkiye's
+// calendar is shorter than 29 days or longer than 30.
 
 #include "calc/hijri.h"
+#include "calc/hijricalendar.h"
 #include "fuzzlocales.h"
 
 #include <QStringList>
@@ -27,13 +30,29 @@ bool namesDate(const QString &text, QDate date)
            parts[1].toInt() == date.month() && parts[2].toInt() == date.year();
 }
 
+// Whether `next` is the day after `day`, where both come from Türkiye's calendar.
+bool followsOn(const HijriDate &day, const HijriDate &next)
+{
+    const bool sound = day.day >= 1 && day.day <= 30 && day.month >= 1 && day.month <= 12 &&
+                       !hijriDateText(day).isEmpty();
+    if (day.reckoning != HijriReckoning::Criterion || next.reckoning != HijriReckoning::Criterion)
+        return sound;
+    const bool sameMonth = next.day == day.day + 1 && next.month == day.month && next.year == day.year;
+    const bool nextMonth = next.day == 1 && day.day >= 29 &&
+                           (day.month == 12 ? next.month == 1 && next.year == day.year + 1
+                                            : next.month == day.month + 1 && next.year == day.year);
+    return sound && (sameMonth || nextMonth);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = fuzzText(data, size);
     try {
-        FUZZ_REQUIRE(namesDate(text, readDate(text)));
+        const QDate date = readDate(text);
+        FUZZ_REQUIRE(namesDate(text, date));
+        FUZZ_REQUIRE(followsOn(hijriDateOf(date), hijriDateOf(date.addDays(1))));
     } catch (const CalculationError &) {
     }
     // The same text split in two, as the two boxes of a life.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds Karvela for 64-bit Windows on Debian 12. CMake's install rules lay out the
-# folder build-windows/Karvela (karvela.exe, the Qt and MinGW DLLs it needs, the platform
+# folder build-windows/Karvela (karvela.exe, the Qt, libnova and MinGW DLLs it needs, the platform
 # plugin, Qt's Turkish translation, the licences), CPack zips it, and makensis makes the
 # setup program from it. Qt itself is built once, from Debian's own qtbase source, into a
 # cache folder outside the clone ($KARVELA_CACHE, by default ~/.cache/karvela), and reused
@@ -49,16 +49,45 @@ build_qt() {
     rm -rf "$work"
 }
 
+# libnova (the Sun and the Moon of the Hijri months), from Debian's source as Debian
+# builds it, with autotools; only its library, as a DLL. Its Julian day code asks MinGW
+# for a 32-bit time_t, which 64-bit Windows does not have: that line goes.
+libnova_version=$(dpkg-query -W -f='${source:Upstream-Version}' libnova-dev)
+libnova_prefix="$cache/libnova-$libnova_version-mingw64"
+libnova_key="$libnova_version shared"
+
+build_libnova() {
+    local work="$cache/libnova-$libnova_version-build"
+    echo "== building libnova $libnova_version for Windows into $libnova_prefix (once; about a minute)"
+    rm -rf "$work"
+    bash scripts/install-deps.sh source libnova "$work/libnova"
+    sed -i 's/^#define _USE_32BIT_TIME_T$//' "$work/libnova/src/julian_day.c"
+    (
+        cd "$work/libnova"
+        autoreconf -fi
+        ./configure --host=x86_64-w64-mingw32 --prefix="$libnova_prefix" --enable-shared --disable-static \
+            CC=x86_64-w64-mingw32-gcc-posix CFLAGS=-O2
+        make -C src -j"$(nproc)"
+        make -C src install
+    ) >"$work/build.log" 2>&1 || { tail -40 "$work/build.log"; return 1; }
+    echo "$libnova_key" >"$libnova_prefix/.karvela-libnova-version"
+    rm -rf "$work"
+}
+
 mkdir -p "$cache"
 if [ "$(cat "$qt_prefix/.karvela-qt-version" 2>/dev/null)" != "$qt_key" ]; then
     rm -rf "$qt_prefix"
     build_qt
 fi
 [ "${1:-}" = --qt-only ] && exit 0
+if [ "$(cat "$libnova_prefix/.karvela-libnova-version" 2>/dev/null)" != "$libnova_key" ]; then
+    rm -rf "$libnova_prefix"
+    build_libnova
+fi
 
 # The icon tool runs on this machine: the native build makes it.
 bash scripts/build.sh >/dev/null
-export KARVELA_WINDOWS_QT="$qt_prefix"
+export KARVELA_WINDOWS_QT="$qt_prefix" KARVELA_WINDOWS_LIBNOVA="$libnova_prefix"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 

@@ -3,9 +3,12 @@
 // the devir record of a whole ceremony, 100 prayer and 10 fasting rounds × 10 poor
 // with the two closing rounds (past the hand-overs the checklist lists), and to write
 // it as a PDF; then the ceremony carried out on screen: opening its window, a tick from
-// the key to the screen, and a tick until its progress is on the disk.
+// the key to the screen, and a tick until its progress is on the disk. First of all,
+// the Hijri dates: the converter's answer from two dates whose months were never worked
+// out, and the record's Hijri date once its month is known.
 
 #include "app/screenregistry.h"
+#include "calc/hijricalendar.h"
 #include "calc/screens/ceremonywindow.h"
 #include "calc/screens/devirwindow.h"
 #include "common/messages.h"
@@ -76,6 +79,35 @@ void calculate(Screen *screen, const QList<std::pair<const char *, const char *>
         screen->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
     for (const char *button : buttons)
         screen->findChild<QPushButton *>(QString::fromLatin1(button))->click();
+}
+
+// The converter from a birth in the tabular calendar to deaths in every third month
+// from January 2017, none of whose beginnings, nor the next month's, was worked out
+// before; then today's Hijri date as the record writes it, its month known.
+void benchmarkHijriDates(ScreenRegistry &screens)
+{
+    Screen *converter = showScreen(screens, ScreenId::Form8);
+    converter->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("12.03.1948"));
+    auto *death = converter->findChild<QLineEdit *>(QStringLiteral("Text4"));
+    auto *fromDates = converter->findChild<QPushButton *>(QStringLiteral("Command2"));
+    constexpr int deaths = 30;
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int month = 0; month < deaths; ++month) {
+        death->setText(QDate(2017, 1, 15).addMonths(3 * month).toString(u"dd.MM.yyyy"));
+        timer.start();
+        fromDates->click();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf(
+        "Hijri converter, months not yet worked out: median %.2f ms, slowest %.2f ms over %d deaths (goal 10)\n",
+        times[deaths / 2], times.back(), deaths);
+
+    const QDate today = QDate::currentDate();
+    hijriDateOf(today);
+    const double known = medianMilliseconds(2001, [today] { hijriDateText(hijriDateOf(today)); });
+    std::printf("the record's Hijri date, its month known: %.4f ms (goal 1)\n", known);
 }
 
 // 1 g at hand, 10 poor: 1000 g for the prayers are 100 rounds of 10 hand-overs, 100 g
@@ -169,6 +201,7 @@ int main(int argc, char **argv)
     AnsweringYes messages;
     ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
 
+    benchmarkHijriDates(screens);
     const QList<Click> clicks = {
         {"Form6 Kadın", ScreenId::Form6, {{"Text8", "1"}, {"Text3", "400"}, {"Text1", "71"}}, "Command1"},
         {"Form6 Erkek", ScreenId::Form6, {}, "Command2"},

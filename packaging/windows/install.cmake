@@ -11,7 +11,9 @@ install(FILES ${KARVELA_QT_TURKISH} DESTINATION translations)
 
 # The licences, with Windows line ends so that Notepad shows them.
 foreach(pair "${PROJECT_SOURCE_DIR}/LICENSE|LICENSE.txt" "/usr/share/common-licenses/LGPL-3|Qt-LGPL-3.txt"
-             "${PROJECT_SOURCE_DIR}/packaging/windows/qt-notice.txt|Qt-NOTICE.txt")
+             "${PROJECT_SOURCE_DIR}/packaging/windows/qt-notice.txt|Qt-NOTICE.txt"
+             "/usr/share/common-licenses/LGPL-2|libnova-LGPL-2.txt"
+             "${PROJECT_SOURCE_DIR}/packaging/windows/libnova-notice.txt|libnova-NOTICE.txt")
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 source)
     list(GET pair 1 name)
@@ -21,12 +23,12 @@ foreach(pair "${PROJECT_SOURCE_DIR}/LICENSE|LICENSE.txt" "/usr/share/common-lice
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/licences/${name} DESTINATION .)
 endforeach()
 
-# The DLLs, from Qt's own folder and the MinGW runtime's. Any other import must be one
+# The DLLs, from Qt's own folder, libnova's and the MinGW runtime's. Any other import must be one
 # of Windows' own: a Qt or MinGW DLL left unfound would make a folder that cannot start.
 # CMake names a Windows import in lower case and looks for it by that name, which this
 # case-sensitive file system has only through links: one folder of lower-case links.
 get_filename_component(KARVELA_QT_BIN "${Qt6_DIR}/../../../bin" ABSOLUTE)
-set(KARVELA_DLL_FOLDERS "${KARVELA_QT_BIN}" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+set(KARVELA_DLL_FOLDERS "${KARVELA_QT_BIN}" "${KARVELA_LIBNOVA_PREFIX}/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
 install(CODE "
     set(links \"${CMAKE_CURRENT_BINARY_DIR}/dll-names\")
     file(REMOVE_RECURSE \"\${links}\")
@@ -49,7 +51,7 @@ install(CODE "
         RESOLVED_DEPENDENCIES_VAR found
         UNRESOLVED_DEPENDENCIES_VAR windows)
     foreach(dll IN LISTS windows)
-        if(dll MATCHES \"^(qt6|libgcc|libstdc|libwinpthread)\")
+        if(dll MATCHES \"^(qt6|libnova|libgcc|libstdc|libwinpthread)\")
             message(FATAL_ERROR \"\${dll} is needed but was not found\")
         endif()
     endforeach()

@@ -19,6 +19,7 @@ setup=$(ls "$out"/karvela-*-setup.exe 2>/dev/null | head -n1 || true)
 [ -n "$setup" ] && [ -d "$out/build/tests" ] || { echo "no Windows build in $out: Wine test skipped"; exit 77; }
 qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$out/build/CMakeCache.txt")
 qt_bin="$qt_prefix/bin"
+libnova_bin="$(sed -n 's|^KARVELA_LIBNOVA_PREFIX:PATH=||p' "$out/build/CMakeCache.txt")/bin"
 
 source "$here/../support/desktop.sh"
 work=$(mktemp -d)
@@ -49,8 +50,8 @@ timeout 180 wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
 drive_c="$WINEPREFIX/drive_c"
 user_dir=$(ls -d "$drive_c"/users/*/ | grep -v -e /Public/ | head -n1)
 
-# The test programs find Qt's DLLs and the MinGW runtime on WINEPATH.
-export WINEPATH="$(winepath -w "$qt_bin");$(winepath -w /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+# The test programs find Qt's DLLs, libnova's and the MinGW runtime on WINEPATH.
+export WINEPATH="$(winepath -w "$qt_bin");$(winepath -w "$libnova_bin");$(winepath -w /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winepath -w /usr/x86_64-w64-mingw32/lib)"
 for test in test_engine test_calculators test_navigation test_messageservice test_guide; do
     result="$work/$test.txt"
     QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt_prefix/plugins")" \
