@@ -327,10 +327,11 @@ Verdict beginsAfter(QDate evening, JulianDay newMoon)
     const Verdict beforeMidnight = criterionOnSunsetLine(lastSunset);
     if (beforeMidnight == Verdict::Yes)
         return beforeMidnight;
-    // America's last sunsets come within eight hours of midnight: a Moon still short
-    // of 8° then cannot meet the criterion there.
-    Sky lastAmericanSunset = skyAt(midnight + 8.0 / 24);
-    if (atLeast(elongation(lastAmericanSunset), leastElongation) == Verdict::No)
+    // America's last sunsets come within eight hours of midnight, in which the Moon
+    // moves at most 5.2° away from the Sun: a Moon short of 8° by more cannot meet
+    // the criterion there.
+    constexpr double mostElongationIn8Hours = 5.2;
+    if (atLeast(elongation(lastSunset) + mostElongationIn8Hours, leastElongation) == Verdict::No)
         return beforeMidnight;
     const std::optional<JulianDay> dawn = newZealandDawn(evening);
     const Verdict newMoonBeforeDawn = dawn ? atLeast(*dawn - newMoon, 0, undecidedWithinDays) : Verdict::No;
@@ -354,7 +355,7 @@ JulianDay newMoonNear(JulianDay near)
         const double behind = signedDegrees(sky.moonLongitude - sky.sunLongitude);
         const double correction = behind / moonGainPerDay;
         day -= correction;
-        if (std::abs(correction) < 1e-6)
+        if (std::abs(correction) < 1e-5) // a second
             break;
     }
     return day;

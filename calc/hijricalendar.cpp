@@ -50,7 +50,8 @@ HijriDate hijriDateOf(QDate date)
     auto month = qint64(std::floor(double(firstDay.daysTo(date)) / meanLunation));
     while (month > 0 && date < beginningOf(month).earliest)
         --month;
-    while (date >= beginningOf(month + 1).earliest)
+    // No month is shorter than 29 days: the next one is looked for only on the 30th.
+    while (date >= beginningOf(month).earliest.addDays(29) && date >= beginningOf(month + 1).earliest)
         ++month;
     const MonthBeginning beginning = beginningOf(month);
     if (!beginning.decided() || date < beginning.earliest)
