@@ -19,35 +19,34 @@ double hijriAge(double solarYears)
     return Round(checkedDivide(checkedMultiply(solarYears, daysInSolarYear), daysInLunarYear), 2);
 }
 
-QDate readDate(const QString &text)
+std::variant<QDate, Fault> dateIn(const QString &text)
 {
     // ASCII digits only: \d would also take digits of other scripts.
     static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})([./-])([0-9]{1,2})\\2([0-9]+)$"));
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        throw CalculationError(Fault::EmptyDate);
+        return Fault::EmptyDate;
     const QRegularExpressionMatch match = form.match(trimmed);
     if (!match.hasMatch())
-        throw CalculationError(Fault::NotADate);
+        return Fault::NotADate;
     const QString year = match.captured(4);
     if (year.size() <= 2)
-        throw CalculationError(Fault::ShortYear);
+        return Fault::ShortYear;
     if (year.size() != 4)
-        throw CalculationError(Fault::NotADate);
+        return Fault::NotADate;
     const QDate date(year.toInt(), match.captured(3).toInt(), match.captured(1).toInt());
     if (!date.isValid())
-        throw CalculationError(Fault::NoSuchDay);
+        return Fault::NoSuchDay;
     return date;
 }
 
 AgeFromDates ageFromDates(const QString &birth, const QString &death, QDate today)
 {
     const auto read = [](const QString &text, LifeDate which) {
-        try {
-            return readDate(text);
-        } catch (const CalculationError &error) {
-            throw DateSlip(error.fault(), which);
-        }
+        const std::variant<QDate, Fault> date = dateIn(text);
+        if (const Fault *fault = std::get_if<Fault>(&date))
+            throw DateSlip(*fault, which);
+        return std::get<QDate>(date);
     };
     AgeFromDates ages{.birth = read(birth, LifeDate::Birth), .death = read(death, LifeDate::Death)};
     const qint64 days = ages.birth.daysTo(ages.death);

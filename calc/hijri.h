@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <variant>
+
 // An age in solar years as an age in Hijri (lunar) years, to two decimals.
 double hijriAge(double solarYears);
 
@@ -35,9 +37,9 @@ struct AgeFromDates
 
 // The date a text holds, written as a Turkish user writes it: day, month and a year of
 // four digits, separated by the same one of '.', '/' or '-' (23.04.1951, 1/5/1950),
-// blanks around the whole allowed. Throws a CalculationError whose fault says why a
-// text is no date; no other text ever gives one.
-QDate readDate(const QString &text);
+// blanks around the whole allowed; or the fault that says why a text is no date. No
+// other text ever gives a date.
+std::variant<QDate, Fault> dateIn(const QString &text);
 
 // The ages from the texts of the two date boxes, as of `today`. Throws a DateSlip
 // that names the box at fault: a date that cannot be read, a death before the birth

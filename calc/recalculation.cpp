@@ -1,5 +1,6 @@
 #include "calc/recalculation.h"
 
+#include "common/calculationrun.h"
 #include "common/errors.h"
 #include "common/figures.h"
 #include "common/numbers.h"
@@ -117,9 +118,8 @@ std::variant<ScreenState, UncalculableFigure> calculateAgain(const ScreenCase &s
     Boxes boxes(saved);
     // The screens meet the same errors in their calculation guard; here they only say
     // which figure a saved case cannot be calculated with.
-    try {
-        return calculate(boxes, saved, expiation);
-    } catch (const CalculationError &) {
+    ScreenState calculated;
+    if (runCalculation([&] { calculated = calculate(boxes, saved, expiation); }))
         return boxes.atFault();
-    }
+    return calculated;
 }

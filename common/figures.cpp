@@ -34,11 +34,10 @@ Rule ruleOf(Figure figure)
 
 double parseStrictly(const QString &text)
 {
-    try {
-        return CDbl(text);
-    } catch (const CalculationError &error) {
-        throw CalculationError(error.kind() == ErrorKind::Overflow ? Fault::TooLarge : Fault::NotANumber);
-    }
+    const std::variant<double, ErrorKind> number = strictNumber(text);
+    if (const ErrorKind *kind = std::get_if<ErrorKind>(&number))
+        throw CalculationError(*kind == ErrorKind::Overflow ? Fault::TooLarge : Fault::NotANumber);
+    return std::get<double>(number);
 }
 
 double parseLeniently(const QString &text)

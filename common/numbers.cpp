@@ -151,7 +151,7 @@ double Val(const QString &text)
     return leadingNumber(text).value_or(0.0);
 }
 
-double CDbl(const QString &text)
+std::variant<double, ErrorKind> strictNumber(const QString &text)
 {
     bool ok = false;
     const double value = QLocale().toDouble(text, &ok);
@@ -161,8 +161,16 @@ double CDbl(const QString &text)
     // infinity: the user wrote a number, too large to work with, not something else.
     // ("inf" and "nan", which Qt accepts, are words, not numbers.)
     if (!ok && std::isinf(value))
-        throw CalculationError(ErrorKind::Overflow);
-    throw CalculationError(ErrorKind::TypeMismatch);
+        return ErrorKind::Overflow;
+    return ErrorKind::TypeMismatch;
+}
+
+double CDbl(const QString &text)
+{
+    const std::variant<double, ErrorKind> number = strictNumber(text);
+    if (const ErrorKind *kind = std::get_if<ErrorKind>(&number))
+        throw CalculationError(*kind);
+    return std::get<double>(number);
 }
 
 QString formatNumber(double value)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "common/errors.h"
+
 #include <QLocale>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <variant>
 
 // Number helpers shared by every calculation. They read and write numbers the way
 // the screens show them, by the locale in force at the moment of the call
@@ -27,9 +30,11 @@ double Val(const QString &text);
 std::optional<double> leadingNumber(const QString &text);
 
 // Strict parse: the whole text (blanks around it allowed) by the locale's rules,
-// grouping separators only between groups of three digits. Throws an overflow
-// CalculationError for a number beyond the range of a double, and a type-mismatch one
-// for any text that is not a number at all.
+// grouping separators only between groups of three digits. Gives the number, or
+// the error's kind: an overflow for a number beyond the range of a double, a type
+// mismatch for any text that is not a number at all.
+std::variant<double, ErrorKind> strictNumber(const QString &text);
+// The same, throwing a CalculationError of that kind.
 double CDbl(const QString &text);
 
 // How many significant digits a figure is shown with, on a screen and in the record.

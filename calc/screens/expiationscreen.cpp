@@ -41,7 +41,7 @@ void ExpiationScreen::settleWith(Sex sex, const GoldSteps &gold)
     RecordFigures figures{.sex = sex};
     const bool written = guard().calculate({m_boxes.years, m_boxes.goldNeeded}, [&](Calculation &calculation) {
         if (!pricesConfirmed())
-            calculation.armRecovery();
+            calculation.endSilentlyOnError();
         figures.hijriAge = calculation.read(m_boxes.age, Figure::Age);
         calculation.write(m_boxes.years, yearsToSettle(figures.hijriAge, sex));
         gold(calculation, figures);

@@ -10,12 +10,14 @@ class CalculationError;
 class QLineEdit;
 
 // One run of a calculation handler. It remembers which result boxes the run has
-// written, which boxes it read and whether the resume-at-end recovery is armed.
+// written, which boxes it read and whether an error is to end it silently.
 class Calculation
 {
 public:
-    void armRecovery() { m_recoveryArmed = true; }
-    bool recoveryArmed() const { return m_recoveryArmed; }
+    // From here on an error ends the handler without a report: the design's
+    // resume-at-end recovery, for a handler the user has already turned back.
+    void endSilentlyOnError() { m_endsSilently = true; }
+    bool endsSilently() const { return m_endsSilently; }
 
     // The figure `box` holds, held to the figure's rule (an error names the box).
     double read(QLineEdit *box, Figure figure, Parsing parsing = Parsing::Lenient);
@@ -42,7 +44,7 @@ private:
         double value;
     };
 
-    bool m_recoveryArmed = false;
+    bool m_endsSilently = false;
     QList<const QLineEdit *> m_written;
     QList<Reading> m_read;
     QLineEdit *m_faulty = nullptr; // the box whose figure broke its rule

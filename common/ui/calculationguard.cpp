@@ -1,5 +1,6 @@
 #include "common/ui/calculationguard.h"
 
+#include "common/calculationrun.h"
 #include "common/errors.h"
 #include "common/messages.h"
 
@@ -9,18 +10,16 @@ bool CalculationGuard::calculate(std::initializer_list<QLineEdit *> results,
                                  const std::function<void(Calculation &)> &steps)
 {
     Calculation calculation;
-    try {
-        steps(calculation);
+    const std::optional<CalculationError> error = runCalculation([&] { steps(calculation); });
+    if (!error)
         return true;
-    } catch (const CalculationError &error) {
-        for (QLineEdit *box : results) {
-            if (!calculation.wasWritten(box))
-                box->clear();
-        }
-        if (!calculation.recoveryArmed())
-            report(error, calculation.boxAtFault(error));
-        return false;
+    for (QLineEdit *box : results) {
+        if (!calculation.wasWritten(box))
+            box->clear();
     }
+    if (!calculation.endsSilently())
+        report(*error, calculation.boxAtFault(*error));
+    return false;
 }
 
 void CalculationGuard::report(const CalculationError &error, QLineEdit *box)
