@@ -513,8 +513,10 @@ QString signature(const CeremonyNames &names)
 // A child's record: the one sentence, and the figures that show why.
 QString nothingOwed(const Ceremony &ceremony)
 {
-    QString html = paragraph(QStringLiteral("Vefat edenin hicri yaşı mükellefiyet yaşını (kadında 9, erkekte 12) "
-                                            "geçmediği için namaz ve oruç borcu yoktur; iskât ve devir yapılmaz."));
+    QString html = paragraph(QStringLiteral("Vefat edenin hicri yaşı mükellefiyet yaşını (kadında %1, erkekte %2) "
+                                            "geçmediği için namaz ve oruç borcu yoktur; iskât ve devir yapılmaz.")
+                                 .arg(ageOfObligation(Sex::Woman))
+                                 .arg(ageOfObligation(Sex::Man)));
     for (const CeremonyPart &part : ceremony.parts) {
         if (part.inRecord())
             html += heading(2, partTitle(part.kind)) + inputs(part.figures) + paragraph(stepText(part.steps.first()));
@@ -601,11 +603,6 @@ QString partTitle(CeremonyPart::Kind kind)
 QString devirRecordTitle()
 {
     return QStringLiteral("DEVİR ÇİZELGESİ");
-}
-
-QString devirRecordFileName(QDate date)
-{
-    return QStringLiteral("karvela-iskat-%1.pdf").arg(date.toString(Qt::ISODate));
 }
 
 QString recordDate(QDate date)

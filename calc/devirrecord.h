@@ -19,8 +19,6 @@ QString devirRecordHtml(const Ceremony &ceremony, QDate date, const QString &not
 
 // The record's title, its heading's, its pages' and its PDF's: "DEVİR ÇİZELGESİ".
 QString devirRecordTitle();
-// The name its PDF is proposed under: karvela-iskat-2026-12-09.pdf.
-QString devirRecordFileName(QDate date);
 // The day, with Turkish month and weekday whatever the locale: "9 Aralık 2026 Çarşamba".
 QString recordDate(QDate date);
 // A part as the record heads it: "Namaz iskâtı", "Zekât, kurban ve sadaka-ı fıtr için devir".

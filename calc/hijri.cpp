@@ -9,7 +9,6 @@ namespace {
 
 constexpr double daysInSolarYear = 365.242;
 constexpr double daysInLunarYear = 354.367;
-constexpr double oldestAge = 150; // solar years: an older age is a slip in a date
 
 } // namespace
 

@@ -102,20 +102,6 @@ struct Refusal
     refuse(QStringLiteral("%1 eksik ya da hatalı.").arg(what));
 }
 
-QString faultWords(Fault fault)
-{
-    switch (fault) {
-    case Fault::Negative:
-        return QStringLiteral("eksi bir sayı olamaz");
-    case Fault::Zero:
-        return QStringLiteral("sıfır olamaz");
-    case Fault::NotWhole:
-        return QStringLiteral("tam sayı olmalıdır");
-    default:
-        return QStringLiteral("bir sayı değil");
-    }
-}
-
 std::optional<double> readFigureField(const QJsonObject &object, const FigureField &figure, const QString &screen)
 {
     const QString what = screen + u' ' + QString::fromUtf8(figure.field.words);
@@ -126,7 +112,7 @@ std::optional<double> readFigureField(const QJsonObject &object, const FigureFie
         missing(what);
     const double read = value.toDouble();
     if (const Fault fault = faultOf(read, figure.figure); fault != Fault::None) {
-        refuse(QStringLiteral("%1 (%2) kabul edilemez: %3.").arg(what, turkishFigure(read), faultWords(fault)));
+        refuse(QStringLiteral("%1 (%2) kabul edilemez: %3.").arg(what, turkishFigure(read), figureFaultWords(fault)));
     }
     return read;
 }
@@ -362,25 +348,6 @@ std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes, QDate to
     } catch (const Refusal &refusal) {
         return refusal.reason;
     }
-}
-
-QString iskatFileName(const QString &deceased, QDate day)
-{
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    QString name;
-    for (const QChar c : deceased.simplified()) {
-        const bool unfit = c.isSpace() || forbidden.contains(c) || c.category() == QChar::Other_Control;
-        if (!unfit)
-            name += c;
-        else if (!name.endsWith(u'-'))
-            name += u'-';
-    }
-    while (name.endsWith(u'-'))
-        name.chop(1);
-    while (name.startsWith(u'-'))
-        name.remove(0, 1);
-    const QString part = name.isEmpty() ? QString() : name + u'-';
-    return QStringLiteral("karvela-iskat-%1%2.karvela").arg(part, day.toString(Qt::ISODate));
 }
 
 std::optional<QString> saveIskatFile(const IskatCase &iskat, const QString &path)

@@ -88,11 +88,6 @@ QByteArray writeIskatFile(const IskatCase &iskat);
 // begun after tomorrow).
 std::variant<IskatCase, QString> readIskatFile(const QByteArray &bytes, QDate today);
 
-// The name a case is proposed under: karvela-iskat-Ayşe-Yılmaz-2026-12-09.karvela; the
-// deceased's name with Turkish letters kept, blanks and what no file system takes made
-// "-"; no name part without a name.
-QString iskatFileName(const QString &deceased, QDate day);
-
 // Writes the case to `path` whole or not at all: an earlier file of that name stays
 // as it was when the save fails. Nothing on success, else why it failed, in Turkish.
 std::optional<QString> saveIskatFile(const IskatCase &iskat, const QString &path);

@@ -64,21 +64,39 @@ QString quoted(const QString &boxText)
     return QStringLiteral("\"%1\"").arg(shown);
 }
 
+} // namespace
+
+QString figureFaultWords(Fault fault)
+{
+    switch (fault) {
+    case Fault::NotANumber:
+        return QStringLiteral("sayı olarak okunamadı");
+    case Fault::TooLarge:
+        return QStringLiteral("hesaplanamayacak kadar büyük");
+    case Fault::Negative:
+        return QStringLiteral("sıfırdan küçük olamaz");
+    case Fault::Zero:
+        return QStringLiteral("sıfır olduğu için hesap yapılamadı");
+    case Fault::NotWhole:
+        return QStringLiteral("tam sayı değil");
+    default:
+        return {};
+    }
+}
+
+namespace {
+
 QString faultSentence(const CalculationError &error, const QString &box, const QString &held)
 {
     switch (error.fault()) {
     case Fault::Empty:
         return QStringLiteral("%1 kutusu boş.").arg(box);
     case Fault::NotANumber:
-        return QStringLiteral("%1 kutusundaki %2 sayı olarak okunamadı.").arg(box, held);
     case Fault::TooLarge:
-        return QStringLiteral("%1 kutusundaki %2 hesaplanamayacak kadar büyük.").arg(box, held);
     case Fault::Negative:
-        return QStringLiteral("%1 kutusundaki %2 sıfırdan küçük olamaz.").arg(box, held);
     case Fault::Zero:
-        return QStringLiteral("%1 kutusundaki %2 sıfır olduğu için hesap yapılamadı.").arg(box, held);
     case Fault::NotWhole:
-        return QStringLiteral("%1 kutusundaki %2 tam sayı değil.").arg(box, held);
+        return QStringLiteral("%1 kutusundaki %2 %3.").arg(box, held, figureFaultWords(error.fault()));
     case Fault::EmptyDate:
         return QStringLiteral("%1 kutusu boş.").arg(box);
     case Fault::NotADate:
@@ -93,7 +111,7 @@ QString faultSentence(const CalculationError &error, const QString &box, const Q
     case Fault::AfterToday:
         return QStringLiteral("%1 kutusundaki %2 bugünden sonra.").arg(box, held);
     case Fault::TooOld:
-        return QStringLiteral("%1 kutusundaki %2 ile yaş 150 yılı aşıyor.").arg(box, held);
+        return QStringLiteral("%1 kutusundaki %2 ile yaş %3 yılı aşıyor.").arg(box, held, QString::number(oldestAge));
     case Fault::None:
         break;
     }

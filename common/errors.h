@@ -31,8 +31,11 @@ enum class Fault {
     NoSuchDay,   // a day the calendar does not have: 31.02.1950
     BeforeBirth, // a death before the birth
     AfterToday,  // a death after today
-    TooOld,      // an age above any that is lived
+    TooOld,      // an age above any that is lived (oldestAge)
 };
+
+// Solar years: a life longer than this is a slip in one of its dates.
+inline constexpr int oldestAge = 150;
 
 class CalculationError : public std::exception
 {
@@ -54,6 +57,11 @@ private:
     Fault m_fault = Fault::None;
     int m_input = noInput;
 };
+
+// What is wrong with a figure, in the words both the error report and the file
+// reader's refusal say it with: "sıfırdan küçük olamaz". Empty for a fault that is
+// not a figure's (a date's, or none).
+QString figureFaultWords(Fault fault);
 
 // The text of the error report when no box can be named: what went wrong, said to
 // a person, in Turkish.

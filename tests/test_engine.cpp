@@ -1,4 +1,5 @@
 #include "calc/devirrecord.h"
+#include "calc/filenames.h"
 #include "calc/expiation.h"
 #include "calc/hijri.h"
 #include "calc/hijricalendar.h"
@@ -1033,11 +1034,11 @@ void TestEngine::iskatFiles_data()
     row("a price as text", edited("\"wheatPrice\": 11", "\"wheatPrice\": \"11\""),
         "namaz ekranının buğday fiyatı eksik ya da hatalı");
     row("a negative price", edited("\"goldPrice\": 4100.5", "\"goldPrice\": -4100.5"),
-        "namaz ekranının altın fiyatı (-4.100,5) kabul edilemez: eksi bir sayı olamaz");
+        "namaz ekranının altın fiyatı (-4.100,5) kabul edilemez: sıfırdan küçük olamaz");
     row("a fraction of a person", edited("\"poorPeople\": 3", "\"poorPeople\": 2.5"),
-        "namaz ekranının fakir sayısı (2,5) kabul edilemez: tam sayı olmalıdır");
+        "namaz ekranının fakir sayısı (2,5) kabul edilemez: tam sayı değil");
     row("no gold at hand", edited("\"goldAtHand\": 0.125", "\"goldAtHand\": 0"),
-        "oruç ekranının mevcut altın miktarı (0) kabul edilemez: sıfır olamaz");
+        "oruç ekranının mevcut altın miktarı (0) kabul edilemez: sıfır olduğu için hesap yapılamadı");
     row("beyond a double", edited("\"hijriAge\": 75", "\"hijriAge\": 1e999"), "dosya bozuk ya da yarım kalmış");
     row("a sex in English", edited("\"erkek\"", "\"male\""), "namaz ekranının cinsiyeti eksik ya da hatalı");
     row("calculated without its day", edited("\"2026-12-09\"", "\"dün\""),

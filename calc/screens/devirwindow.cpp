@@ -1,5 +1,6 @@
 #include "calc/screens/devirwindow.h"
 
+#include "calc/filenames.h"
 #include "calc/screens/ceremonywindow.h"
 #include "calc/screens/namevalidator.h"
 #include "calc/screens/recordpages.h"

@@ -7,7 +7,6 @@
 #include "common/numbers.h"
 
 #include <QKeySequence>
-#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -99,12 +98,13 @@ void ExpiationScreen::tell()
 
 namespace {
 
-// The figure a box holds, where its box would take it in a calculation.
+// The figure a box holds, read as the strict parse reads it, where its box would take
+// it in a calculation.
 std::optional<double> typedFigure(const QLineEdit *box, Figure figure)
 {
-    bool read = false;
-    const double value = QLocale().toDouble(box->text().trimmed(), &read);
-    return read && faultOf(value, figure) == Fault::None ? std::optional(value) : std::nullopt;
+    const std::variant<double, ErrorKind> number = strictNumber(box->text());
+    const double *value = std::get_if<double>(&number);
+    return value && faultOf(*value, figure) == Fault::None ? std::optional(*value) : std::nullopt;
 }
 
 void showFigure(QLineEdit *box, const std::optional<double> &value)
