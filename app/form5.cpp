@@ -1,8 +1,6 @@
 #include "app/form5.h"
 
-#include <QKeySequence>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -56,8 +54,7 @@ Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
     for (const auto &[button, screen] : opens)
         connect(button, &QPushButton::clicked, this, [this, screen] { open(screen); });
     // An iskât file opens from here too: a key, no control of the design's.
-    auto *openCase = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(openCase, &QShortcut::activated, this, [this] { this->navigator().openCaseFile(); });
+    addAction(navigator.openCaseAction());
 }
 
 void Form5::Command4_Click()

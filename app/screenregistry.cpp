@@ -30,7 +30,10 @@ constexpr QPoint hijriConverterTwips(6750, 4935);
 
 ScreenRegistry::ScreenRegistry(MessageService &messages, std::function<void()> endProgram)
     : m_messages(messages), m_endProgram(std::move(endProgram))
-{}
+{
+    m_openCase.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QObject::connect(&m_openCase, &QAction::triggered, [this] { openCaseFile(); });
+}
 
 ScreenRegistry::~ScreenRegistry() = default;
 

@@ -4,6 +4,8 @@
 #include "calc/screens/progressstore.h"
 #include "common/ui/navigator.h"
 
+#include <QAction>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -29,6 +31,7 @@ public:
     void hideScreen(ScreenId id) override;
     void endApplication() override;
     void openCaseFile() override;
+    QAction *openCaseAction() override { return &m_openCase; }
 
     // Opens the case in the iskât file at `path`: both expiation screens filled and
     // calculated as saved, the names, and the record over the prayer screen. A file
@@ -54,4 +57,5 @@ private:
     ProgressStore m_progress{m_ceremony};
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;
     std::function<void()> m_endProgram;
+    QAction m_openCase;
 };

@@ -73,7 +73,7 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     connect(saveCase, &QPushButton::clicked, this, &DevirWindow::saveCase);
     connect(openCase, &QPushButton::clicked, this, [this] { m_navigator.openCaseFile(); });
     saveCase->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    openCase->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction(m_navigator.openCaseAction());
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);

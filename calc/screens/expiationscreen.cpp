@@ -22,8 +22,7 @@ void ExpiationScreen::connectRecord(const RecordBoxes &boxes)
     connect(DevirCizelgesi, &QPushButton::clicked, this, &ExpiationScreen::openRecord);
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(shortcut, &QShortcut::activated, this, &ExpiationScreen::openRecord);
-    auto *open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(open, &QShortcut::activated, this, [this] { navigator().openCaseFile(); });
+    addAction(navigator().openCaseAction());
     // A change to any of them may leave the figures behind what the boxes show.
     for (QLineEdit *box : {boxes.wheatPrice, boxes.goldPrice, boxes.age, boxes.goldNeeded, boxes.goldAtHand,
                            boxes.poorPeople, boxes.rounds})

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QAction;
+
 // The eight screens, by their designer names.
 enum class ScreenId {
     Form1, // how-to guidance
@@ -33,6 +35,8 @@ public:
     virtual void hideScreen(ScreenId id) = 0;
     // Ends the program at once, without asking and without running any screen's close handling.
     virtual void endApplication() = 0;
-    // Ctrl+O: asks for an iskât file and opens the case it holds in place of the screens' own.
+    // Asks for an iskât file and opens the case it holds in place of the screens' own.
     virtual void openCaseFile() = 0;
+    // The one Ctrl+O that does it, added to each window that offers it.
+    virtual QAction *openCaseAction() = 0;
 };
