@@ -26,7 +26,18 @@ int slotOf(ScreenId id)
 // The Hijri converter opens where it was designed to; every other screen is centred.
 constexpr QPoint hijriConverterTwips(6750, 4935);
 
+ScreenId screenOf(Expiation expiation)
+{
+    return expiation == Expiation::Prayers ? ScreenId::Form6 : ScreenId::Form7;
+}
+
 } // namespace
+
+ExpiationScreen *ScreenRegistry::expiationScreen(Expiation expiation)
+{
+    // Their slots hold a Form6 and a Form7, both expiation screens, as create() makes them.
+    return static_cast<ExpiationScreen *>(screen(screenOf(expiation)));
+}
 
 ScreenRegistry::ScreenRegistry(MessageService &messages, std::function<void()> endProgram)
     : m_messages(messages), m_endProgram(std::move(endProgram))
@@ -113,10 +124,10 @@ void ScreenRegistry::endApplication()
 
 bool ScreenRegistry::holdsCase()
 {
-    const auto holds = [this](ScreenId id) {
-        return m_slots[slotOf(id)] && static_cast<ExpiationScreen *>(screen(id))->holdsFigures();
+    const auto holds = [this](Expiation id) {
+        return m_slots[slotOf(screenOf(id))] && expiationScreen(id)->holdsFigures();
     };
-    return holds(ScreenId::Form6) || holds(ScreenId::Form7) || m_ceremony.names() != CeremonyNames{};
+    return holds(Expiation::Prayers) || holds(Expiation::Fasts) || m_ceremony.names() != CeremonyNames{};
 }
 
 void ScreenRegistry::openCaseFile()
@@ -144,8 +155,8 @@ bool ScreenRegistry::openCase(const QString &path)
     const IskatCase &saved = std::get<IskatCase>(loaded);
     m_ceremony.setCasePath(path);
     m_ceremony.setNames(saved.names);
-    static_cast<ExpiationScreen *>(screen(ScreenId::Form7))->openCase(saved.fasts);
-    auto *prayers = static_cast<ExpiationScreen *>(screen(ScreenId::Form6));
+    expiationScreen(Expiation::Fasts)->openCase(saved.fasts);
+    ExpiationScreen *prayers = expiationScreen(Expiation::Prayers);
     prayers->openCase(saved.prayers);
     m_progress.adopt(saved.progress);
     m_ceremony.setProgress(saved.progress);
@@ -206,8 +217,8 @@ bool ScreenRegistry::resumeCeremony()
     }
     if (!openCase(*path))
         return false;
-    const ScreenId opener = m_ceremony.refusal(Expiation::Prayers) ? ScreenId::Form7 : ScreenId::Form6;
-    showScreen(opener);
-    static_cast<ExpiationScreen *>(screen(opener))->openCeremony();
+    const Expiation opener = m_ceremony.refusal(Expiation::Prayers) ? Expiation::Fasts : Expiation::Prayers;
+    showScreen(screenOf(opener));
+    expiationScreen(opener)->openCeremony();
     return true;
 }

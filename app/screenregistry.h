@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ExpiationScreen;
 class MessageService;
 class Screen;
 
@@ -46,6 +47,8 @@ public:
 private:
     // The screen in this slot, created if the slot is empty.
     Screen *screen(ScreenId id);
+    // The prayer or the fasting screen, created if need be.
+    ExpiationScreen *expiationScreen(Expiation expiation);
     std::unique_ptr<Screen> create(ScreenId id);
     // Where a new screen first appears: centred, or the Hijri converter where designed.
     void place(Screen *screen);
