@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/ceremonyterms.h"
 #include "calc/expiation.h"
 #include "calc/roundplan.h"
 
@@ -55,18 +56,6 @@ struct ScreenState
     bool operator==(const ScreenState &) const = default;
 };
 
-// The names typed on the record, as the ceremony's words use them; blanks around
-// them do not count. A name holds at most this many characters, as nameLength counts them.
-inline constexpr int maxNameLength = 200;
-struct CeremonyNames
-{
-    QString deceased;
-    QString father;
-    QString guardian; // the velî or vekil who hands the gold over
-
-    bool operator==(const CeremonyNames &) const = default;
-};
-
 // One step of the arithmetic, as one checks it by hand: left ∘ right = result, in
 // exact figures: the screens' figures as typed, the results to their last digit.
 struct Step
@@ -100,12 +89,7 @@ struct RoundLine
 // One part of the ceremony, in the order it is carried out.
 struct CeremonyPart
 {
-    enum class Kind {
-        Prayers,
-        Fasts,
-        ZakatSacrificeFitr,
-        Rights
-    };
+    using Kind = PartKind;
     Kind kind = Kind::Prayers;
     // Prayers and fasts: where their screen stands; a part whose screen is not
     // calculated holds nothing but the reason.

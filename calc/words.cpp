@@ -81,17 +81,17 @@ QString whose(const CeremonyNames &names, Sex sex)
              deceased.isEmpty() ? QStringLiteral("falanın") : genitive(deceased));
 }
 
-QString debt(CeremonyPart::Kind part, const QString &years)
+QString debt(PartKind part, const QString &years)
 {
     const QString senelik = years + QStringLiteral(" senelik ");
     switch (part) {
-    case CeremonyPart::Kind::Prayers:
+    case PartKind::Prayers:
         return senelik + Quoted::prayerDebt;
-    case CeremonyPart::Kind::Fasts:
+    case PartKind::Fasts:
         return senelik + QStringLiteral("oruç borcuna");
-    case CeremonyPart::Kind::ZakatSacrificeFitr:
+    case PartKind::ZakatSacrificeFitr:
         return QStringLiteral("üzerinde kalmış olabilecek zekât, kurban ve sadaka-ı fıtr borçlarına");
-    case CeremonyPart::Kind::Rights:
+    case PartKind::Rights:
         return QStringLiteral("üzerinde kalmış olabilecek kul ve hayvan haklarına");
     }
     return {};
@@ -139,7 +139,7 @@ QString genitive(const QString &name)
     return written + u'\'' + suffix;
 }
 
-QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, const QString &years)
+QString handoverWords(PartKind part, const CeremonyNames &names, Sex sex, const QString &years)
 {
     return QStringLiteral("%1 %2 %3").arg(whose(names, sex), debt(part, years), Quoted::handoverEnd);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calc/ceremony.h"
+#include "calc/ceremonyterms.h"
+#include "calc/expiation.h"
 
 #include <QDate>
 #include <QLocale>
@@ -59,7 +60,7 @@ QString genitive(const QString &name);
 // names where they were typed ("Ahmet kızı Ayşe'nin 66 senelik namaz borcuna karşılık
 // bu altını sana iskât olarak verdim."), "Falan kızı falanın" where they were not.
 // `years` is written as the record writes it; the closing rounds name no years.
-QString handoverWords(CeremonyPart::Kind part, const CeremonyNames &names, Sex sex, const QString &years);
+QString handoverWords(PartKind part, const CeremonyNames &names, Sex sex, const QString &years);
 
 // A time of day with its locative, as it is read aloud: "09.41'de", "10.30'da", "15.00'te".
 QString atTime(QTime time);
