@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ceremony.h"
+#include "calc/screencase.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -23,23 +24,6 @@
 //                 "prayers": {...}, "fasts": {...}}}
 // Figures are numbers, never typed text, so that a file written on a Turkish system
 // reads the same on an English one; a box that held no number is null.
-
-// One expiation screen as saved: its boxes' figures, the sex chosen, and how far it
-// was calculated.
-struct ScreenCase
-{
-    std::optional<double> wheatPrice = std::nullopt;
-    std::optional<double> goldPrice = std::nullopt;
-    std::optional<double> hijriAge = std::nullopt;
-    std::optional<double> goldAtHand = std::nullopt;
-    std::optional<double> poorPeople = std::nullopt;
-    Sex sex = Sex::Woman;
-    bool goldCalculated = false; // "Kadın"/"Erkek" calculated the gold from these figures
-    bool roundsCounted = false;  // "H E S A P L A" counted the rounds from them
-    QDate pricesDay = {};        // the day the prices were used; set when the gold was calculated
-
-    bool operator==(const ScreenCase &) const = default;
-};
 
 // What differs between two of a screen's cases that would change its plan of rounds,
 // for a sentence: "namaz ekranının altın fiyatı", "oruç ekranının cinsiyeti". The day

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/ceremony.h"
-#include "calc/iskatfile.h"
+#include "calc/screencase.h"
 
 #include <variant>
 
