@@ -1,5 +1,7 @@
 #include "app/form5.h"
 
+#include "common/captions.h"
+
 #include <QPushButton>
 
 namespace {
@@ -22,11 +24,11 @@ std::span<const TableControl<Form5>> Form5::controlTable()
                         .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"}, &Form5::Command4},
         {Kind::Label, {.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},
                        .font = Fonts::sansSerif(18, true), .tab = 5, .align = Qt::AlignHCenter}},
-        {Kind::Button, {.name = "Commandl", .text = u"HİCRİ YAŞ HESABI", .twips = {480, 960, 2535, 855}, .font = medium,
+        {Kind::Button, {.name = "Commandl", .text = Caption::hijriScreen, .twips = {480, 960, 2535, 855}, .font = medium,
                         .background = 0x0080FFFF, .tab = 7}, &Form5::Commandl},
-        {Kind::Button, {.name = "Command2", .text = u"NAMAZ İSKATI", .twips = {4200, 960, 2535, 855}, .font = medium,
+        {Kind::Button, {.name = "Command2", .text = Caption::prayerScreen, .twips = {4200, 960, 2535, 855}, .font = medium,
                         .background = 0x0080C0FF, .tab = 0}, &Form5::Command2},
-        {Kind::Button, {.name = "Command3", .text = u"ORUÇ İSKATI", .twips = {2280, 2040, 2535, 855}, .font = medium,
+        {Kind::Button, {.name = "Command3", .text = Caption::fastingScreen, .twips = {2280, 2040, 2535, 855}, .font = medium,
                         .background = 0x008080FF, .tab = 1}, &Form5::Command3},
         {Kind::Button, {.name = "Command90", .text = u"Karvela Nasıl Yapılır?", .twips = {480, 3240, 6255, 615},
                         .font = large, .background = 0x00FFE7AC, .tab = 2}, &Form5::Command90},

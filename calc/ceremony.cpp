@@ -1,6 +1,7 @@
 #include "calc/ceremony.h"
 
 #include "calc/words.h"
+#include "common/captions.h"
 
 #include <QStringList>
 
@@ -219,11 +220,6 @@ bool owesNothing(const QList<CeremonyPart> &parts)
     return std::any_of(parts.cbegin(), parts.cend(), calculated) && std::all_of(parts.cbegin(), parts.cend(), noYears);
 }
 
-QString sexName(Sex sex)
-{
-    return sex == Sex::Woman ? QStringLiteral("Kadın") : QStringLiteral("Erkek");
-}
-
 // "vefat edenin yaşı "NAMAZ İSKATI" ekranında 75, "ORUÇ İSKATI" ekranında 70".
 template<typename Figure, typename Write>
 std::optional<QString> differs(const QString &what, Figure RecordFigures::*figure, const RecordFigures &prayers,
@@ -246,21 +242,21 @@ std::optional<QString> twoDeceased(const ScreenState &prayers, const ScreenState
     for (const auto &difference :
          {differs(QStringLiteral("vefat edenin hicri yaşı"), &RecordFigures::hijriAge, prayers.figures, fasts.figures,
                   turkishFigure),
-          differs(QStringLiteral("cinsiyeti"), &RecordFigures::sex, prayers.figures, fasts.figures, sexName)}) {
+          differs(QStringLiteral("cinsiyeti"), &RecordFigures::sex, prayers.figures, fasts.figures, sexWord)}) {
         if (difference)
             differences.append(*difference);
     }
     if (differences.isEmpty())
         return std::nullopt;
     return QStringLiteral("İki ekran iki ayrı kimse için hesaplanmış: %1. Namaz ve oruç iskâtı aynı kimse içindir; "
-                          "yanlış olan ekranda yaşı ya da cinsiyeti düzeltip doğru olan \"Kadın\" veya \"Erkek\" "
-                          "düğmesine yeniden basınız. O zamana kadar bu çizelge yazdırılamaz ve kaydedilemez.")
-        .arg(differences.join(QStringLiteral("; ")));
+                          "yanlış olan ekranda yaşı ya da cinsiyeti düzeltip doğru olan %2 O zamana kadar bu çizelge "
+                          "yazdırılamaz ve kaydedilemez.")
+        .arg(differences.join(QStringLiteral("; ")), pressAdvice(AdvisedButton::Sex, true));
 }
 
 QString quotedScreenName(Expiation expiation)
 {
-    return expiation == Expiation::Prayers ? QStringLiteral("\"NAMAZ İSKATI\"") : QStringLiteral("\"ORUÇ İSKATI\"");
+    return quoted(expiation == Expiation::Prayers ? Caption::prayerScreen : Caption::fastingScreen);
 }
 
 Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, const CeremonyNames &names)
@@ -290,16 +286,15 @@ Ceremony planCeremony(const ScreenState &prayers, const ScreenState &fasts, cons
 
 StandingAdvice adviceFor(Standing standing)
 {
-    const QString settle = QStringLiteral("\"Kadın\" veya \"Erkek\" düğmesine");
     switch (standing) {
     case Standing::Changed:
         return {QStringLiteral("fiyatlar ya da yaş son hesaptan sonra değiştirildi"),
-                settle + QStringLiteral(" yeniden basınız.")};
+                pressAdvice(AdvisedButton::Sex, true)};
     case Standing::RoundsChanged:
         return {QStringLiteral("mevcut altın, fakir sayısı ya da gereken altın devir hesabından sonra değişti"),
-                QStringLiteral("\"H E S A P L A\" düğmesine yeniden basınız.")};
+                pressAdvice(AdvisedButton::CountRounds, true)};
     case Standing::NotCalculated:
-        return {{}, QStringLiteral("fiyatları ve vefat edenin yaşını yazıp ") + settle + QStringLiteral(" basınız.")};
+        return {{}, QStringLiteral("fiyatları ve vefat edenin yaşını yazıp ") + pressAdvice(AdvisedButton::Sex)};
     case Standing::Calculated:
         break;
     }

@@ -1,6 +1,7 @@
 #include "calc/devirrecord.h"
 
 #include "calc/hijricalendar.h"
+#include "common/captions.h"
 #include "common/numbers.h"
 
 #include <QStringList>
@@ -151,7 +152,7 @@ QString inputs(const RecordFigures &f)
         QStringLiteral("Bugün 1 kg buğday: %1 TL").arg(typed(f.wheatPrice)),
         QStringLiteral("Bugün 1 gram altın: %1 TL").arg(typed(f.goldPrice)),
         QStringLiteral("Vefat edenin yaşı (hicri): %1").arg(turkishFigure(f.hijriAge)),
-        QStringLiteral("Cinsiyeti: %1").arg(f.sex == Sex::Woman ? QStringLiteral("Kadın") : QStringLiteral("Erkek")),
+        QStringLiteral("Cinsiyeti: %1").arg(sexWord(f.sex)),
     };
     if (f.rounds) {
         rows.append(QStringLiteral("Mevcut altın: %1 g").arg(typed(f.rounds->goldAtHand)));
@@ -325,8 +326,8 @@ QString expiationPart(const CeremonyPart &part, qint64 done)
     html += inputs(part.figures) + heading(3, QStringLiteral("Hesap")) + steps(part);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Devir sayısı henüz hesaplanmadı: %1 ekranında mevcut altını ve fakir "
-                                               "sayısını yazıp \"H E S A P L A\" düğmesine basınız.")
-                                    .arg(screenName(part.kind)));
+                                               "sayısını yazıp %2")
+                                    .arg(screenName(part.kind), pressAdvice(AdvisedButton::CountRounds)));
     if (!part.plan)
         return html + paragraph(tooLarge);
     return html + paragraph(roundsExplained(*part.plan, part.figures.rounds->rounds)) + checklist(part, done);
@@ -339,8 +340,9 @@ QString closingPart(const CeremonyPart &part, qint64 done)
     html += spoken(part.words);
     if (!part.roundsCounted)
         return html + paragraph(QStringLiteral("Eldeki altın ve fakir sayısı bilinmediği için bu devrin miktarları "
-                                               "yazılmadı: \"NAMAZ İSKATI\" ya da \"ORUÇ İSKATI\" ekranında "
-                                               "\"H E S A P L A\" düğmesine basınız."));
+                                               "yazılmadı: %1 ya da %2 ekranında %3")
+                                    .arg(quotedScreenName(Expiation::Prayers), quotedScreenName(Expiation::Fasts),
+                                         pressAdvice(AdvisedButton::CountRounds)));
     if (!part.plan)
         return html + steps(part) + paragraph(tooLarge);
     return html + steps(part) + checklist(part, done);
@@ -538,9 +540,8 @@ QString earlierPrices(const Ceremony &ceremony, QDate today)
     if (days.isEmpty())
         return {};
     return noticeParagraph(
-        QStringLiteral("Fiyatlar %1 tarihlidir; bugünün fiyatlarıyla hesap için yeni fiyatları yazıp "
-                       "\"Kadın\" veya \"Erkek\" düğmesine yeniden basınız.")
-            .arg(days.join(QStringLiteral(" ve "))));
+        QStringLiteral("Fiyatlar %1 tarihlidir; bugünün fiyatlarıyla hesap için yeni fiyatları yazıp %2")
+            .arg(days.join(QStringLiteral(" ve ")), pressAdvice(AdvisedButton::Sex, true)));
 }
 
 QString body(const Ceremony &ceremony)

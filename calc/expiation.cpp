@@ -1,5 +1,6 @@
 #include "calc/expiation.h"
 
+#include "common/captions.h"
 #include "common/numbers.h"
 
 #include <algorithm>
@@ -17,6 +18,11 @@ constexpr int roundsDecimals = 1;
 double ageOfObligation(Sex sex)
 {
     return sex == Sex::Woman ? womanAgeOfObligation : manAgeOfObligation;
+}
+
+QString sexWord(Sex sex)
+{
+    return (sex == Sex::Woman ? Caption::woman : Caption::man).toString();
 }
 
 double yearsToSettle(double hijriAge, Sex sex)

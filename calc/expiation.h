@@ -3,6 +3,8 @@
 // The arithmetic of the two expiation screens, as plain functions of doubles.
 // Each throws a CalculationError where the result would not be a finite number.
 
+#include <QString>
+
 enum class Sex {
     Woman,
     Man
@@ -15,6 +17,9 @@ inline constexpr double wheatKgPerFitra = 1.75;       // half a sa' of wheat
 
 // The age of religious obligation where puberty is unrecorded: 9 for a woman, 12 for a man.
 double ageOfObligation(Sex sex);
+
+// The sex as the record writes it, in the words of its buttons: "Kadın", "Erkek".
+QString sexWord(Sex sex);
 
 // The years to settle for a Hijri age. An age below the age of obligation, or no
 // age at all, leaves nothing to settle: never a negative number of years.

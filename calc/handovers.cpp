@@ -1,4 +1,5 @@
 #include "calc/handovers.h"
+#include "common/captions.h"
 
 namespace {
 
@@ -38,10 +39,10 @@ std::optional<QString> ceremonyRefusal(const Ceremony &ceremony)
     if (ceremony.nothingOwed || ceremony.totalHandovers == 0)
         return QStringLiteral("Devredilecek bir borç yok: iskât ve devir yapılmaz.");
     if (!ceremony.totalHandovers) {
-        return QStringLiteral(
-            "Devir başlatılamaz: her kısmın devir sayısı hesaplanmış ve bir çizelgeye sığar olmalıdır. "
-            "\"NAMAZ İSKATI\" ve \"ORUÇ İSKATI\" ekranlarında mevcut altını ve fakir sayısını yazıp "
-            "\"H E S A P L A\" düğmesine basınız.");
+        return QStringLiteral("Devir başlatılamaz: her kısmın devir sayısı hesaplanmış ve bir çizelgeye sığar "
+                              "olmalıdır. %1 ve %2 ekranlarında mevcut altını ve fakir sayısını yazıp %3")
+            .arg(quotedScreenName(Expiation::Prayers), quotedScreenName(Expiation::Fasts),
+                 pressAdvice(AdvisedButton::CountRounds));
     }
     return std::nullopt;
 }

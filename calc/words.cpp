@@ -66,7 +66,8 @@ bool endsInVowel(const QString &word)
     return !word.isEmpty() && QStringLiteral("aeıioöuü").contains(word.back());
 }
 
-QString sexWord(Sex sex)
+// "kızı", "oğlu": whose child the deceased was.
+QString childWord(Sex sex)
 {
     return sex == Sex::Woman ? QStringLiteral("kızı") : QStringLiteral("oğlu");
 }
@@ -77,7 +78,7 @@ QString whose(const CeremonyNames &names, Sex sex)
     const QString father = names.father.simplified();
     const QString deceased = names.deceased.simplified();
     return QStringLiteral("%1 %2 %3")
-        .arg(father.isEmpty() ? QStringLiteral("Falan") : father, sexWord(sex),
+        .arg(father.isEmpty() ? QStringLiteral("Falan") : father, childWord(sex),
              deceased.isEmpty() ? QStringLiteral("falanın") : genitive(deceased));
 }
 

@@ -1,4 +1,5 @@
 #include "common/errors.h"
+#include "common/captions.h"
 
 #include <QLocale>
 
@@ -124,7 +125,7 @@ QString faultSentence(const CalculationError &error, const QString &box, const Q
 QString faultHint(Fault fault, bool computed)
 {
     if (computed && fault == Fault::Empty)
-        return QStringLiteral("Bu kutuyu program doldurur: önce \"Kadın\" veya \"Erkek\" düğmesine basınız.");
+        return QStringLiteral("Bu kutuyu program doldurur: önce %1").arg(pressAdvice(AdvisedButton::Sex));
     switch (fault) {
     case Fault::Empty:
         return QStringLiteral("Lütfen bu kutuya bir sayı yazınız (örneğin %1).").arg(exampleNumbers());

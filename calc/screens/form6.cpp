@@ -1,6 +1,7 @@
 #include "calc/screens/form6.h"
 
 #include "calc/screens/ageconfirmation.h"
+#include "common/captions.h"
 #include "common/numbers.h"
 
 #include <QPushButton>
@@ -28,7 +29,7 @@ std::span<const TableControl<Form6>> Form6::controlTable()
     static const TableControl<Form6> table[] = {
         {Kind::EdgeLines, {.name = "Line", .pixels = 10}},
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6840, 120, 1455, 495}, .tab = 19}},
-        {Kind::Label, {.name = "Label3(3)", .text = u"NAMAZ İSKATI", .twips = {240, 240, 8415, 495}, .font = titleFont,
+        {Kind::Label, {.name = "Label3(3)", .text = Caption::prayerScreen, .twips = {240, 240, 8415, 495}, .font = titleFont,
                        .align = Qt::AlignHCenter}},
         {Kind::Bar, {.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black}},
         {Kind::Input, {.name = "Text8", .twips = {2520, 840, 975, 285}, .font = priceFont, .tab = 20,
@@ -44,13 +45,13 @@ std::span<const TableControl<Form6>> Form6::controlTable()
          &Form6::Text1},
         {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:",
                           .twips = {120, 1680, 3855, 375}, .font = labelFont}, &Form6::Text1},
-        {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6600, 1680, 1575, 375}, .font = priceFont,
+        {Kind::Button, {.name = "Command2", .text = Caption::man, .twips = {6600, 1680, 1575, 375}, .font = priceFont,
                         .background = buttonColour, .tab = 2}, &Form6::Command2},
         {Kind::Result, {.name = "Text2", .twips = {3720, 2160, 2775, 375}, .background = resultGrey,
                         .accessibleName = u"İskat yapılacak sene miktarı"}, &Form6::Text2},
         {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {120, 2280, 3735, 375},
                           .font = labelFont}, &Form6::Text2},
-        {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6600, 2160, 1575, 375}, .font = priceFont,
+        {Kind::Button, {.name = "Command1", .text = Caption::woman, .twips = {6600, 2160, 1575, 375}, .font = priceFont,
                         .background = buttonColour, .tab = 3}, &Form6::Command1},
         {Kind::Label, {.name = "Label6", .text = u"Bir yıllık namaz iskatı, 3800 kg buğdaydır.",
                        .twips = {720, 2640, 8175, 375}, .font = Fonts::sansSerif(13.5), .foreground = blue}},
@@ -74,7 +75,7 @@ std::span<const TableControl<Form6>> Form6::controlTable()
                          &Form6::Text13},
         {Kind::BoxLabel, {.name = "Label12", .text = u"Bir devirde namaz borcu için verilecek altının gram miktarı..:",
                           .twips = {120, 5040, 7335, 615}, .font = labelFont}, &Form6::Text13},
-        {Kind::Button, {.name = "Command13", .text = u"H E S A P L A", .twips = {240, 5520, 7935, 735}, .font = labelFont,
+        {Kind::Button, {.name = "Command13", .text = Caption::countRounds, .twips = {240, 5520, 7935, 735}, .font = labelFont,
                         .background = buttonColour, .tab = 6}, &Form6::Command13},
         {Kind::Label, {.name = "Label10(1)", .text = u"Yapılacak devir sayısı", .twips = {360, 6480, 2655, 375},
                        .font = labelFont}},

@@ -1,6 +1,7 @@
 #include "calc/screens/form7.h"
 
 #include "calc/screens/ageconfirmation.h"
+#include "common/captions.h"
 #include "common/numbers.h"
 
 #include <QLabel>
@@ -41,13 +42,13 @@ std::span<const TableControl<Form7>> Form7::controlTable()
                        .accessibleName = u"Vefat edenin yaşı"}, &Form7::Text1},
         {Kind::BoxLabel, {.name = "Label1", .text = u"Vefat edenin yaşı.................:", .twips = {0, 1680, 3855, 375},
                           .font = labelFont}, &Form7::Text1},
-        {Kind::Button, {.name = "Command2", .text = u"Erkek", .twips = {6480, 1680, 1575, 375}, .font = boxFont,
+        {Kind::Button, {.name = "Command2", .text = Caption::man, .twips = {6480, 1680, 1575, 375}, .font = boxFont,
                         .background = buttonColour, .tab = 3}, &Form7::Command2},
         {Kind::Result, {.name = "Text2", .twips = {3600, 2160, 2775, 375}, .background = resultGrey,
                         .accessibleName = u"İskat yapılacak sene miktarı"}, &Form7::Text2},
         {Kind::BoxLabel, {.name = "Label2", .text = u"İskat yapılacak sene miktarı..:", .twips = {0, 2160, 3735, 375},
                           .font = labelFont}, &Form7::Text2},
-        {Kind::Button, {.name = "Command1", .text = u"Kadın", .twips = {6480, 2160, 1575, 375}, .font = boxFont,
+        {Kind::Button, {.name = "Command1", .text = Caption::woman, .twips = {6480, 2160, 1575, 375}, .font = boxFont,
                         .background = buttonColour, .tab = 4}, &Form7::Command1},
         {Kind::Label, {.name = "Label6(1)", .text = u"Bir yıllık Ramazan orucu iskâtı yaklaşık 52,5 kg buğdaydır.",
                        .twips = {480, 2640, 7455, 375}, .font = Fonts::arial(11.25, true), .foreground = red}},
@@ -63,7 +64,7 @@ std::span<const TableControl<Form7>> Form7::controlTable()
          &Form7::Text8},
         {Kind::BoxLabel, {.name = "Label14", .text = u"Fakir sayısı..........................:",
                           .twips = {120, 4200, 4215, 255}, .font = labelFont}, &Form7::Text8},
-        {Kind::Button, {.name = "Command6", .text = u"H E S A P L A", .twips = {0, 4680, 8055, 615}, .font = labelFont,
+        {Kind::Button, {.name = "Command6", .text = Caption::countRounds, .twips = {0, 4680, 8055, 615}, .font = labelFont,
                         .background = buttonColour, .tab = 7}, &Form7::Command6},
         {Kind::Label, {.name = "Label13", .text = u"Oruç iskatı için yapılması gereken devir sayısı",
                        .twips = {0, 5520, 5895, 495}, .font = labelFont}},
@@ -86,7 +87,7 @@ std::span<const TableControl<Form7>> Form7::controlTable()
 Form7::Form7(Navigator &navigator, MessageService &messages, CeremonyBook &ceremony)
     : ExpiationScreen(ScreenId::Form7, navigator, messages, ceremony)
 {
-    setupWindow(u"ORUÇ İSKATI", {8040, 6060}, background, WindowIcon::Screen);
+    setupWindow(Caption::fastingScreen, {8040, 6060}, background, WindowIcon::Screen);
     buildControls<Form7>(*this, controlTable());
     connectRecord({.expiation = Expiation::Fasts,
                    .wheatPrice = Text4,

@@ -1,6 +1,7 @@
 #include "calc/screens/form8.h"
 
 #include "calc/hijri.h"
+#include "common/captions.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +24,7 @@ std::span<const TableControl<Form8>> Form8::controlTable()
     // One control to a row, as the design lists them.
     // clang-format off
     static const TableControl<Form8> table[] = {
-        {Kind::Label, {.name = "Label3", .text = u"HİCRİ YAŞ HESABI", .twips = {120, 120, 2895, 255},
+        {Kind::Label, {.name = "Label3", .text = Caption::hijriScreen, .twips = {120, 120, 2895, 255},
                        .font = Fonts::sansSerif(12, true)}},
         {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {3240, 120, 1335, 375}, .tab = 5}},
         {Kind::Input, {.name = "Text1", .twips = {2160, 690, 975, 285}, .tab = 1, .accessibleName = u"Vefat edenin yaşı"},
