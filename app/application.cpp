@@ -4,6 +4,7 @@
 #include "common/ui/accessibility.h"
 #include "common/ui/design.h"
 #include "common/ui/karvelastyle.h"
+#include "common/ui/qtdialogservice.h"
 #include "common/ui/qtmessageservice.h"
 #include "common/ui/screen.h"
 
@@ -46,7 +47,8 @@ int runKarvela(int argc, char **argv)
     setUpApplication(app);
 
     QtMessageService messages;
-    ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
+    QtDialogService dialogs;
+    ScreenRegistry screens(messages, dialogs, [] { QCoreApplication::exit(0); });
     // "karvela FILE", as a double click on an iskât file starts it: the case in place of the
     // startup notice. Qt's arguments, not argv, which Windows gives in the ANSI code page.
     const QStringList arguments = QCoreApplication::arguments();

@@ -8,11 +8,11 @@
 #include "calc/screens/form8.h"
 #include "calc/words.h"
 #include "common/ui/design.h"
+#include "common/ui/dialogservice.h"
 #include "guide/guidescreens.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -39,8 +39,8 @@ ExpiationScreen *ScreenRegistry::expiationScreen(Expiation expiation)
     return static_cast<ExpiationScreen *>(screen(screenOf(expiation)));
 }
 
-ScreenRegistry::ScreenRegistry(MessageService &messages, std::function<void()> endProgram)
-    : m_messages(messages), m_endProgram(std::move(endProgram))
+ScreenRegistry::ScreenRegistry(MessageService &messages, DialogService &dialogs, std::function<void()> endProgram)
+    : m_messages(messages), m_dialogs(dialogs), m_endProgram(std::move(endProgram))
 {
     m_openCase.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QObject::connect(&m_openCase, &QAction::triggered, [this] { openCaseFile(); });
@@ -134,13 +134,9 @@ void ScreenRegistry::openCaseFile()
 {
     if (holdsCase() && m_messages.show(caseReplacesScreens()) != MessageAnswer::Yes)
         return;
-    QWidget *over = QApplication::activeWindow();
-    const QString path = QFileDialog::getOpenFileName(
-        over, QStringLiteral("İskât Dosyası Aç"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        iskatFileFilter());
-    // The system's dialog does not always hand the keyboard back (Wine does not).
-    if (over)
-        over->activateWindow();
+    const QString path = m_dialogs.openFileName(QApplication::activeWindow(), QStringLiteral("İskât Dosyası Aç"),
+                                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                                iskatFileFilter());
     if (!path.isEmpty())
         openCase(path);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class DialogService;
 class ExpiationScreen;
 class MessageService;
 class Screen;
@@ -22,7 +23,7 @@ class ScreenRegistry : public Navigator
 public:
     // `endProgram` is what ending the application does once every screen is hidden:
     // leaving the event loop, in the program.
-    ScreenRegistry(MessageService &messages, std::function<void()> endProgram);
+    ScreenRegistry(MessageService &messages, DialogService &dialogs, std::function<void()> endProgram);
     ~ScreenRegistry() override;
 
     // Opens the startup notice.
@@ -33,6 +34,7 @@ public:
     void endApplication() override;
     void openCaseFile() override;
     QAction *openCaseAction() override { return &m_openCase; }
+    DialogService &dialogs() override { return m_dialogs; }
 
     // Opens the case in the iskât file at `path`: both expiation screens filled and
     // calculated as saved, the names, and the record over the prayer screen. A file
@@ -56,6 +58,7 @@ private:
     bool holdsCase();
 
     MessageService &m_messages;
+    DialogService &m_dialogs;
     CeremonyBook m_ceremony; // where the prayer and fasting screens stand, for the devir record
     ProgressStore m_progress{m_ceremony};
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;

@@ -429,10 +429,10 @@ void TestCalculators::recordOfTheWholeCeremony()
 
     QTemporaryDir folder;
     const QString nowhere = folder.filePath(QStringLiteral("missing/record.pdf"));
-    QVERIFY(!window->savePdfAs(nowhere));
+    QVERIFY(!app.saveVia(window, u"PDF Olarak Kaydet...", nowhere));
     QVERIFY(!QFileInfo::exists(nowhere));
     const QString pdf = folder.filePath(QStringLiteral("record.pdf"));
-    QVERIFY(window->savePdfAs(pdf));
+    QVERIFY(app.saveVia(window, u"PDF Olarak Kaydet...", pdf));
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is missing");
     const QString read = readPdf(pdf).simplified();
@@ -461,8 +461,8 @@ void TestCalculators::openRecordFollowsTheScreens()
     Scenario::play(prayer, list("Text1=81"));
     QVERIFY(recordText(window).contains(u"yazdırılamaz"));
     const qsizetype before = app.messages.shown.size();
-    ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("print")));
-    ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("savePdf")));
+    ScreenTest::click(ScreenTest::button(window, u"Yazdır..."));
+    ScreenTest::click(ScreenTest::button(window, u"PDF Olarak Kaydet..."));
     QCOMPARE(Scenario::messageKeys(app.messages.shown.mid(before)), list("recordResettle|recordResettle"));
 }
 
@@ -501,8 +501,8 @@ void TestCalculators::recordOfOneDeceased()
                                 u"Kadın, \"ORUÇ İSKATI\" ekranında Erkek."_qs),
              qPrintable(twoPeople));
     const qsizetype before = app.messages.shown.size();
-    ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("savePdf")));
-    ScreenTest::click(window->findChild<QPushButton *>(QStringLiteral("saveCase")));
+    ScreenTest::click(ScreenTest::button(window, u"PDF Olarak Kaydet..."));
+    ScreenTest::click(ScreenTest::button(window, u"İskât Dosyasını Kaydet..."));
     QCOMPARE(app.messages.shown.size(), before + 2);
     QVERIFY(app.messages.shown.last().text.contains(u"bu çizelge yazdırılamaz ve kaydedilemez"));
 }
@@ -560,7 +560,7 @@ void TestCalculators::recordOnPaperIsWhole()
     view->setFont(font);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("record.pdf"));
-    QVERIFY(window->savePdfAs(pdf));
+    QVERIFY(app.saveVia(window, u"PDF Olarak Kaydet...", pdf));
 
     QString drawn = readPdf(pdf, 0, QStringLiteral("-raw"));
     const int pages = int(drawn.count(u'\f'));
@@ -607,9 +607,9 @@ void TestCalculators::caseSavedAndOpened()
         DevirWindow *window = recordOfTheExample(app);
         QVERIFY(window);
         record = recordText(window);
-        QVERIFY(window->saveCaseAs(path));
+        QVERIFY(app.saveVia(window, u"İskât Dosyasını Kaydet...", path));
         const QString nowhere = folder.filePath(u"missing/case.karvela"_qs);
-        QVERIFY(!window->saveCaseAs(nowhere));
+        QVERIFY(!app.saveVia(window, u"İskât Dosyasını Kaydet...", nowhere));
         QVERIFY(app.messages.shown.last().text.startsWith(u"\""_qs + QDir::toNativeSeparators(nowhere) +
                                                           u"\" kaydedilemedi"_qs));
     }
@@ -685,7 +685,8 @@ void TestCalculators::failedSaveKeepsTheEarlierFile()
     const QDir folder(disk);
     const QStringList files = {folder.filePath(u"Ayşe.karvela"_qs), folder.filePath(u"Ayşe.pdf"_qs)};
     const auto save = [&](const QString &path) {
-        return path.endsWith(u".pdf"_qs) ? window->savePdfAs(path) : window->saveCaseAs(path);
+        return app.saveVia(window, path.endsWith(u".pdf"_qs) ? u"PDF Olarak Kaydet..." : u"İskât Dosyasını Kaydet...",
+                           path);
     };
     QList<QByteArray> earlier;
     for (const QString &path : files) {

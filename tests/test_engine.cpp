@@ -1,6 +1,6 @@
 #include "calc/devirrecord.h"
-#include "calc/filenames.h"
 #include "calc/expiation.h"
+#include "calc/filenames.h"
 #include "calc/hijri.h"
 #include "calc/hijricalendar.h"
 #include "calc/iskatfile.h"

@@ -9,12 +9,14 @@
 #include "calc/screens/devirwindow.h"
 #include "common/ui/qtmessageservice.h"
 #include "common/ui/screen.h"
+#include "support/scripteddialogs.h"
 #include "tools/shownscreen.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -97,8 +99,9 @@ struct Shot
     const char *recordFile = nullptr;
 };
 
-// Pictures the record window of `screen` and saves its record as a PDF beside it.
-bool saveRecord(Screen *screen, const QDir &folder, const char *file)
+// Pictures the record window of `screen` and saves its record as a PDF beside it,
+// through "PDF Olarak Kaydet..." with its dialog answered by `dialogs`.
+bool saveRecord(Screen *screen, ScriptedDialogs &dialogs, const QDir &folder, const char *file)
 {
     auto *window = screen->findChild<DevirWindow *>();
     if (!window)
@@ -114,8 +117,11 @@ bool saveRecord(Screen *screen, const QDir &folder, const char *file)
     }
     settle();
     const QString picture = folder.filePath(QString::fromLatin1(file));
-    bool saved = saveFrame(window->frameGeometry(), picture) &&
-                 window->savePdfAs(QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf")));
+    bool saved = saveFrame(window->frameGeometry(), picture);
+    const QString pdf = QString(picture).replace(QStringLiteral(".png"), QStringLiteral(".pdf"));
+    dialogs.files = {pdf};
+    buttonCaptioned(window, u"PDF Olarak Kaydet...")->click();
+    saved = saved && QFileInfo::exists(pdf);
     // The ceremony carried out on screen, 7 hand-overs in: the README's example.
     window->startCeremony();
     CeremonyWindow *ceremony = window->ceremonyWindow();
@@ -220,7 +226,8 @@ int main(int argc, char **argv)
     };
 
     PicturedMessages messages;
-    ScreenRegistry screens(messages, [] { QCoreApplication::exit(0); });
+    ScriptedDialogs dialogs;
+    ScreenRegistry screens(messages, dialogs, [] { QCoreApplication::exit(0); });
     bool saved = true;
     for (const Shot &shot : shots) {
         Screen *screen = showScreen(screens, shot.screen);
@@ -237,7 +244,7 @@ int main(int argc, char **argv)
         if (shot.file)
             saved &= saveFrame(screen->frameGeometry(), folder.filePath(QString::fromLatin1(shot.file)));
         if (shot.recordFile)
-            saved &= saveRecord(screen, folder, shot.recordFile);
+            saved &= saveRecord(screen, dialogs, folder, shot.recordFile);
         screens.hideScreen(shot.screen);
     }
     return saved && messages.allSaved() ? 0 : 1;

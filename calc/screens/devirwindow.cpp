@@ -6,14 +6,13 @@
 #include "calc/screens/recordpages.h"
 
 #include "common/ui/design.h"
+#include "common/ui/dialogservice.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -64,10 +63,6 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     connect(ceremonyButton, &QPushButton::clicked, this, &DevirWindow::startCeremony);
     buttons->addStretch();
     QPushButton *close = addButton(buttons, QStringLiteral("Kapat"));
-    print->setObjectName(QStringLiteral("print"));
-    save->setObjectName(QStringLiteral("savePdf"));
-    saveCase->setObjectName(QStringLiteral("saveCase"));
-    openCase->setObjectName(QStringLiteral("openCase"));
     connect(print, &QPushButton::clicked, this, &DevirWindow::print);
     connect(save, &QPushButton::clicked, this, &DevirWindow::saveAsPdf);
     connect(saveCase, &QPushButton::clicked, this, &DevirWindow::saveCase);
@@ -187,37 +182,26 @@ void DevirWindow::print()
     writeRecord(); // with the ticks made since, while the ceremony's window is open
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(devirRecordTitle());
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Yazdır"));
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    activateWindow();
-    if (accepted)
+    if (m_navigator.dialogs().choosePrinter(this, printer))
         printOn(printer);
 }
 
-bool DevirWindow::printOn(QPagedPaintDevice &device)
+void DevirWindow::printOn(QPagedPaintDevice &device)
 {
-    const bool printed = paintRecord(record(), devirRecordTitle(), device);
-    if (!printed)
+    if (!paintRecord(record(), devirRecordTitle(), device))
         m_messages.show(recordNotPrinted());
-    return printed;
 }
 
-bool DevirWindow::savePdfAs(const QString &path)
+void DevirWindow::savePdfAs(const QString &path)
 {
-    const std::optional<QString> why = writeRecordPdf(record(), devirRecordTitle(), path);
-    if (why)
+    if (const std::optional<QString> why = writeRecordPdf(record(), devirRecordTitle(), path))
         m_messages.show(fileNotSaved(path, *why));
-    return !why;
 }
 
 QString DevirWindow::askWhereToSave(const QString &title, const QString &fileName, const QString &filter)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, title, QDir(folder).filePath(fileName), filter);
-    // The system's dialog does not always hand the keyboard back (Wine does not).
-    activateWindow();
-    return path;
+    return m_navigator.dialogs().saveFileName(this, title, QDir(folder).filePath(fileName), filter);
 }
 
 void DevirWindow::saveAsPdf()
@@ -244,14 +228,12 @@ void DevirWindow::saveCase()
     saveCaseAs(path);
 }
 
-bool DevirWindow::saveCaseAs(const QString &path)
+void DevirWindow::saveCaseAs(const QString &path)
 {
-    const std::optional<QString> why = saveIskatFile(m_ceremony.savedCase(), path);
-    if (why)
+    if (const std::optional<QString> why = saveIskatFile(m_ceremony.savedCase(), path))
         m_messages.show(fileNotSaved(path, *why));
     else
         m_ceremony.setCasePath(path); // where the ceremony's progress is kept from now on
-    return !why;
 }
 
 QString iskatFileFilter()

@@ -32,13 +32,6 @@ public:
     // printed; its window, once opened.
     void startCeremony();
     CeremonyWindow *ceremonyWindow() const;
-    // Writes the case as an iskât file to `path`, as "İskât Dosyasını Kaydet..." does
-    // with the path its dialog gave, and names the file and why where it fails.
-    bool saveCaseAs(const QString &path);
-    // What "Yazdır..." and "PDF Olarak Kaydet..." do once their dialogs gave a printer
-    // or a path: the record laid out on its pages; a box says so where it fails.
-    bool printOn(QPagedPaintDevice &device);
-    bool savePdfAs(const QString &path);
 
 private slots:
     void print();
@@ -53,8 +46,13 @@ private:
     void showNames();
     // Says why the record may not be printed or saved now, where it may not.
     bool refused();
-    // The path the system's save dialog gives, proposing `fileName` in Documents.
+    // The path the save dialog gives, proposing `fileName` in Documents.
     QString askWhereToSave(const QString &title, const QString &fileName, const QString &filter);
+    // What "Yazdır...", "PDF Olarak Kaydet..." and "İskât Dosyasını Kaydet..." do once
+    // their dialogs gave a printer or a path; a box names the file and why where it fails.
+    void printOn(QPagedPaintDevice &device);
+    void savePdfAs(const QString &path);
+    void saveCaseAs(const QString &path);
     void writeRecord();
     const QTextDocument &record() const;
 

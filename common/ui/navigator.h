@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class DialogService;
 class QAction;
 
 // The eight screens, by their designer names.
@@ -39,4 +40,6 @@ public:
     virtual void openCaseFile() = 0;
     // The one Ctrl+O that does it, added to each window that offers it.
     virtual QAction *openCaseAction() = 0;
+    // The file and print dialogs every window asks through.
+    virtual DialogService &dialogs() = 0;
 };

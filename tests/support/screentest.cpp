@@ -83,3 +83,20 @@ void ScreenTest::click(QPushButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
 }
+
+QPushButton *ScreenTest::button(QWidget *window, QStringView caption)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->text() == caption)
+            return button;
+    }
+    qFatal("no button %s on %s", qPrintable(caption.toString()), qPrintable(window->objectName()));
+}
+
+bool ScreenTest::saveVia(QWidget *window, QStringView caption, const QString &path)
+{
+    dialogs.files = {path};
+    const qsizetype boxes = messages.shown.size();
+    click(button(window, caption));
+    return messages.shown.size() == boxes;
+}

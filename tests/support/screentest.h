@@ -2,6 +2,7 @@
 
 #include "app/screenregistry.h"
 #include "common/ui/screen.h"
+#include "support/scripteddialogs.h"
 #include "support/scriptedmessages.h"
 
 #include <QLineEdit>
@@ -18,8 +19,9 @@ public:
     ~ScreenTest();
 
     ScriptedMessages messages;
+    ScriptedDialogs dialogs;
     bool ended = false; // the program was ended, through "X" or the menu's frame
-    ScreenRegistry screens{messages, [this] { ended = true; }};
+    ScreenRegistry screens{messages, dialogs, [this] { ended = true; }};
 
     // Goes to the main menu through "Ana Menü" of what is shown, opens a screen with
     // the menu's button, and returns it.
@@ -32,6 +34,11 @@ public:
     // Replaces what a box holds with `text`, typed key by key.
     static void type(QLineEdit *box, const QString &text);
     static void click(QPushButton *button);
+    // The button of `window` captioned `caption`, as a user finds it.
+    static QPushButton *button(QWidget *window, QStringView caption);
+    // Clicks the button captioned `caption`, the file dialog it opens answered with
+    // `path`: true when no message box followed, the file written.
+    bool saveVia(QWidget *window, QStringView caption, const QString &path);
 
     template<typename T = QWidget>
     static T *control(QWidget *screen, const char *name)
