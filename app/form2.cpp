@@ -5,7 +5,7 @@ std::span<const TableControl<Form2>> Form2::controlTable()
     // One control to a row, as the design lists them.
     // clang-format off
     static const TableControl<Form2> table[] = {
-        {ControlKind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {4200, 120, 1455, 375}, .tab = 0}},
+        {ControlKind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {4200, 120, 1455, 375}, .tab = 0}},
         {ControlKind::Label,
          {.name = "Label1",
           .text = u"     Yemin ve oruç kefaretleri için devir yapılmaz.Mutlaka fakirlere ayrı ayrı "

@@ -21,7 +21,7 @@ std::span<const TableControl<Form1>> Form1::controlTable()
         {Kind::TextArea, {.name = "Text1", .twips = {120, 120, 9375, 7335}, .font = Fonts::sansSerif(12),
                           .background = 0x00FFE7AC, .tab = 0, .accessibleName = u"Karvela Nasıl Yapılır?"},
          &Form1::Text1},
-        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {8040, 7680, 1455, 495}, .tab = 1}},
+        {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {8040, 7680, 1455, 495}, .tab = 1}},
     };
     // clang-format on
     return table;
@@ -46,7 +46,7 @@ std::span<const TableControl<Form3>> Form3::controlTable()
                           .background = guidanceBackground, .tab = 1,
                           .accessibleName = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı"},
          &Form3::Text1},
-        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {4080, 2520, 1455, 495}, .tab = 2}},
+        {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {4080, 2520, 1455, 495}, .tab = 2}},
     };
     // clang-format on
     return table;
@@ -64,7 +64,7 @@ std::span<const TableControl<Form4>> Form4::controlTable()
     // One control to a row, as the design lists them.
     // clang-format off
     static const TableControl<Form4> table[] = {
-        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {3960, 120, 1455, 375}, .tab = 2}},
+        {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {3960, 120, 1455, 375}, .tab = 2}},
         {Kind::Label, {.name = "Label1", .text = u"KUL VE HAYVAN HAKLARI İSKATI", .twips = {120, 480, 5175, 495},
                        .font = Fonts::sansSerif(13.5), .tab = 1, .align = Qt::AlignHCenter}},
         {Kind::TextArea, {.name = "Text1", .twips = {240, 960, 4815, 1215}, .font = Fonts::sansSerif(13.5),

@@ -28,7 +28,7 @@ std::span<const TableControl<Form6>> Form6::controlTable()
     // clang-format off
     static const TableControl<Form6> table[] = {
         {Kind::EdgeLines, {.name = "Line", .pixels = 10}},
-        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6840, 120, 1455, 495}, .tab = 19}},
+        {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {6840, 120, 1455, 495}, .tab = 19}},
         {Kind::Label, {.name = "Label3(3)", .text = Caption::prayerScreen, .twips = {240, 240, 8415, 495}, .font = titleFont,
                        .align = Qt::AlignHCenter}},
         {Kind::Bar, {.name = "Label15", .twips = {120, 720, 8055, 45}, .background = black}},

@@ -27,7 +27,7 @@ std::span<const TableControl<Form7>> Form7::controlTable()
     // One control to a row, as the design lists them.
     // clang-format off
     static const TableControl<Form7> table[] = {
-        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {6600, 0, 1455, 495}, .tab = 18}},
+        {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {6600, 0, 1455, 495}, .tab = 18}},
         {Kind::Label, {.name = "Label3(5)", .text = u"          ORUÇ İSKATI          ", .twips = {0, 0, 8055, 495},
                        .font = Fonts::sansSerif(18, true, true), .align = Qt::AlignHCenter}},
         {Kind::Input, {.name = "Text4", .twips = {2520, 600, 975, 285}, .font = boxFont, .tab = 0,

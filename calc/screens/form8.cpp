@@ -26,7 +26,7 @@ std::span<const TableControl<Form8>> Form8::controlTable()
     static const TableControl<Form8> table[] = {
         {Kind::Label, {.name = "Label3", .text = Caption::hijriScreen, .twips = {120, 120, 2895, 255},
                        .font = Fonts::sansSerif(12, true)}},
-        {Kind::ReturnButton, {.name = "Command39", .text = u"Ana Menü", .twips = {3240, 120, 1335, 375}, .tab = 5}},
+        {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {3240, 120, 1335, 375}, .tab = 5}},
         {Kind::Input, {.name = "Text1", .twips = {2160, 690, 975, 285}, .tab = 1, .accessibleName = u"Vefat edenin yaşı"},
          &Form8::Text1},
         {Kind::Caption, {.name = "Label1", .text = u"VEFAT EDENİN YAŞI", .twips = {120, 720, 1935, 255}}, &Form8::Text1},

@@ -167,6 +167,11 @@ QWidget *ControlBuilder::add(ControlKind kind, const DesignedControl &design, co
         return addButton(design);
     case ControlKind::ReturnButton:
         return addReturnStyledButton(design.name, design.text, design.twips, design.tab);
+    case ControlKind::MenuReturn:
+        if (m_menuReturn)
+            misdesigned(design.name, "a second \"Ana Menü\"");
+        m_menuReturn = addReturnStyledButton(design.name, design.text, design.twips, design.tab);
+        return m_menuReturn;
     case ControlKind::TextArea:
         return addTextArea(design);
     case ControlKind::BoxLabel:

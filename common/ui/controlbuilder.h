@@ -38,6 +38,7 @@ enum class ControlKind {
     Result,
     Button,
     ReturnButton, // a button with the look of "Ana Menü"
+    MenuReturn,   // "Ana Menü" itself, which the screen connects to its return
     TextArea,
     BoxLabel,  // a label that holds its box in its blanks, or leads to it with dots
     Caption,   // a label beside its box, whose words name the box in reports
@@ -69,24 +70,12 @@ class ControlBuilder
 public:
     explicit ControlBuilder(QWidget *window) : m_window(window) {}
 
-    // Labels wrap their text within their width, as designed labels do.
-    QLabel *addLabel(const DesignedControl &design);
-    // A black bar between parts of a screen; assistive technology sees a separator.
-    QLabel *addBar(const DesignedControl &design);
-    QPushButton *addButton(const DesignedControl &design);
-    ClickableLineEdit *addInput(const DesignedControl &design);
-    // A box that shows a result: read-only; placeResultsAfter puts it in the tab order.
-    QLineEdit *addResult(const DesignedControl &design);
-    QPlainTextEdit *addTextArea(const DesignedControl &design);
-    // A button with the look of the return button "Ana Menü".
-    QPushButton *addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab);
-    // A label that holds `box` in its run of blanks, or leads to it with dots. Its
-    // words name the box in error reports.
-    QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
-
-    // Every control of a table, in its order, each into its member of `owner`.
+    // Every control of a table, in its order, each into its member of `owner`: the one
+    // way a screen's controls are made.
     template<typename Owner>
     void addControls(Owner &owner, std::span<const TableControl<Owner>> table);
+    // The button of the table's MenuReturn row, "Ana Menü"; none before, or without one.
+    QPushButton *menuReturn() const { return m_menuReturn; }
 
     // The design's lines, in pixels, for the window to paint under its controls.
     const QList<QRect> &lines() const { return m_lines; }
@@ -104,6 +93,21 @@ public:
     const QHash<const QWidget *, QString> &captions() const { return m_captions; }
 
 private:
+    // Labels wrap their text within their width, as designed labels do.
+    QLabel *addLabel(const DesignedControl &design);
+    // A black bar between parts of a screen; assistive technology sees a separator.
+    QLabel *addBar(const DesignedControl &design);
+    QPushButton *addButton(const DesignedControl &design);
+    ClickableLineEdit *addInput(const DesignedControl &design);
+    // A box that shows a result: read-only; placeResultsAfter puts it in the tab order.
+    QLineEdit *addResult(const DesignedControl &design);
+    QPlainTextEdit *addTextArea(const DesignedControl &design);
+    // A button with the look of the return button "Ana Menü".
+    QPushButton *addReturnStyledButton(const char *name, QStringView text, const QRect &twips, int tab);
+    // A label that holds `box` in its run of blanks, or leads to it with dots. Its
+    // words name the box in error reports.
+    QLabel *addBoxLabel(const DesignedControl &design, const QWidget *box);
+
     // The control of a row; nothing for a line, which is painted.
     QWidget *add(ControlKind kind, const DesignedControl &design, const QWidget *box, const DesignedSymbol *symbol);
     QLabel *addSymbol(const DesignedControl &design, const DesignedSymbol &symbol);
@@ -118,6 +122,7 @@ private:
     QList<std::pair<int, QWidget *>> m_tabOrder;
     QHash<const QWidget *, QString> m_captions;
     QList<QRect> m_lines; // in pixels
+    QPushButton *m_menuReturn = nullptr;
 };
 
 template<typename Owner>

@@ -62,7 +62,7 @@ void Screen::paintEvent(QPaintEvent *event)
 
 void Screen::connectReturnButton()
 {
-    if (auto *button = findChild<QPushButton *>(QStringLiteral("Command39"), Qt::FindDirectChildrenOnly))
+    if (QPushButton *button = m_controls.menuReturn())
         connect(button, &QPushButton::clicked, this, &Screen::Command39_Click);
 }
 
