@@ -19,24 +19,31 @@ std::span<const TableControl<Form5>> Form5::controlTable()
 {
     // One control to a row, as the design lists them.
     // clang-format off
+    using Row = TableRows<Form5>;
     static const TableControl<Form5> table[] = {
-        {Kind::Button, {.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
-                        .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"}, &Form5::Command4},
+        Row::button(&Form5::Command4, {.name = "Command4", .text = u"X", .twips = {6840, 0, 375, 375}, .font = large,
+                                       .background = 0x000000FF, .tab = 6, .accessibleName = u"Programı kapat"},
+                                      &Form5::Command4_Click),
         {Kind::Label, {.name = "Label1", .text = u"KARVELA PROGRAMI", .twips = {0, 240, 7215, 615},
                        .font = Fonts::sansSerif(18, true), .tab = 5, .align = Qt::AlignHCenter}},
-        {Kind::Button, {.name = "Commandl", .text = Caption::hijriScreen, .twips = {480, 960, 2535, 855}, .font = medium,
-                        .background = 0x0080FFFF, .tab = 7}, &Form5::Commandl},
-        {Kind::Button, {.name = "Command2", .text = Caption::prayerScreen, .twips = {4200, 960, 2535, 855}, .font = medium,
-                        .background = 0x0080C0FF, .tab = 0}, &Form5::Command2},
-        {Kind::Button, {.name = "Command3", .text = Caption::fastingScreen, .twips = {2280, 2040, 2535, 855}, .font = medium,
-                        .background = 0x008080FF, .tab = 1}, &Form5::Command3},
-        {Kind::Button, {.name = "Command90", .text = u"Karvela Nasıl Yapılır?", .twips = {480, 3240, 6255, 615},
-                        .font = large, .background = 0x00FFE7AC, .tab = 2}, &Form5::Command90},
-        {Kind::Button, {.name = "Command7", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı",
-                        .twips = {480, 3960, 6255, 615}, .font = large, .background = 0x00FF8080, .tab = 3},
-         &Form5::Command7},
-        {Kind::Button, {.name = "Command8", .text = u"Kul ve Hayvan Hakları İskatı", .twips = {480, 4680, 6255, 615},
-                        .font = large, .background = 0x00FFC0FF, .tab = 4}, &Form5::Command8},
+        Row::button(&Form5::Commandl, {.name = "Commandl", .text = Caption::hijriScreen,
+                                       .twips = {480, 960, 2535, 855}, .font = medium, .background = 0x0080FFFF,
+                                       .tab = 7}),
+        Row::button(&Form5::Command2, {.name = "Command2", .text = Caption::prayerScreen,
+                                       .twips = {4200, 960, 2535, 855}, .font = medium, .background = 0x0080C0FF,
+                                       .tab = 0}),
+        Row::button(&Form5::Command3, {.name = "Command3", .text = Caption::fastingScreen,
+                                       .twips = {2280, 2040, 2535, 855}, .font = medium, .background = 0x008080FF,
+                                       .tab = 1}),
+        Row::button(&Form5::Command90, {.name = "Command90", .text = u"Karvela Nasıl Yapılır?",
+                                        .twips = {480, 3240, 6255, 615}, .font = large, .background = 0x00FFE7AC,
+                                        .tab = 2}),
+        Row::button(&Form5::Command7, {.name = "Command7", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı",
+                                       .twips = {480, 3960, 6255, 615}, .font = large, .background = 0x00FF8080,
+                                       .tab = 3}),
+        Row::button(&Form5::Command8, {.name = "Command8", .text = u"Kul ve Hayvan Hakları İskatı",
+                                       .twips = {480, 4680, 6255, 615}, .font = large, .background = 0x00FFC0FF,
+                                       .tab = 4}),
     };
     // clang-format on
     return table;
@@ -48,7 +55,6 @@ Form5::Form5(Navigator &navigator, MessageService &messages) : Screen(ScreenId::
                 WindowButtons::MinimiseAndClose);
     buildControls(*this, controlTable());
 
-    connect(Command4, &QPushButton::clicked, this, &Form5::Command4_Click);
     // The buttons that open a screen, and the screen each opens.
     const std::pair<QPushButton *, ScreenId> opens[] = {{Commandl, ScreenId::Form8}, {Command2, ScreenId::Form6},
                                                         {Command3, ScreenId::Form7}, {Command90, ScreenId::Form1},

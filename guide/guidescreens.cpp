@@ -17,10 +17,10 @@ std::span<const TableControl<Form1>> Form1::controlTable()
 {
     // One control to a row, as the design lists them.
     // clang-format off
+    using Row = TableRows<Form1>;
     static const TableControl<Form1> table[] = {
-        {Kind::TextArea, {.name = "Text1", .twips = {120, 120, 9375, 7335}, .font = Fonts::sansSerif(12),
-                          .background = 0x00FFE7AC, .tab = 0, .accessibleName = u"Karvela Nasıl Yapılır?"},
-         &Form1::Text1},
+        Row::textArea(&Form1::Text1, {.name = "Text1", .twips = {120, 120, 9375, 7335}, .font = Fonts::sansSerif(12),
+                                      .background = 0x00FFE7AC, .tab = 0, .accessibleName = u"Karvela Nasıl Yapılır?"}),
         {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {8040, 7680, 1455, 495}, .tab = 1}},
     };
     // clang-format on
@@ -39,13 +39,13 @@ std::span<const TableControl<Form3>> Form3::controlTable()
 {
     // One control to a row, as the design lists them.
     // clang-format off
+    using Row = TableRows<Form3>;
     static const TableControl<Form3> table[] = {
         {Kind::Label, {.name = "Label6", .text = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı", .twips = {0, 120, 5535, 375},
                        .font = Fonts::sansSerif(12, true), .tab = 0, .align = Qt::AlignHCenter}},
-        {Kind::TextArea, {.name = "Text1", .twips = {240, 600, 5055, 1695}, .font = Fonts::sansSerif(13.5),
-                          .background = guidanceBackground, .tab = 1,
-                          .accessibleName = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı"},
-         &Form3::Text1},
+        Row::textArea(&Form3::Text1, {.name = "Text1", .twips = {240, 600, 5055, 1695},
+                                      .font = Fonts::sansSerif(13.5), .background = guidanceBackground, .tab = 1,
+                                      .accessibleName = u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı"}),
         {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {4080, 2520, 1455, 495}, .tab = 2}},
     };
     // clang-format on
@@ -63,13 +63,14 @@ std::span<const TableControl<Form4>> Form4::controlTable()
 {
     // One control to a row, as the design lists them.
     // clang-format off
+    using Row = TableRows<Form4>;
     static const TableControl<Form4> table[] = {
         {Kind::MenuReturn, {.name = "Command39", .text = u"Ana Menü", .twips = {3960, 120, 1455, 375}, .tab = 2}},
         {Kind::Label, {.name = "Label1", .text = u"KUL VE HAYVAN HAKLARI İSKATI", .twips = {120, 480, 5175, 495},
                        .font = Fonts::sansSerif(13.5), .tab = 1, .align = Qt::AlignHCenter}},
-        {Kind::TextArea, {.name = "Text1", .twips = {240, 960, 4815, 1215}, .font = Fonts::sansSerif(13.5),
-                          .background = guidanceBackground, .tab = 0, .accessibleName = u"KUL VE HAYVAN HAKLARI İSKATI"},
-         &Form4::Text1},
+        Row::textArea(&Form4::Text1, {.name = "Text1", .twips = {240, 960, 4815, 1215},
+                                      .font = Fonts::sansSerif(13.5), .background = guidanceBackground, .tab = 0,
+                                      .accessibleName = u"KUL VE HAYVAN HAKLARI İSKATI"}),
     };
     // clang-format on
     return table;

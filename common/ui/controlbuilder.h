@@ -56,10 +56,61 @@ struct TableControl
 {
     using Member = std::variant<std::monostate, ClickableLineEdit * Owner::*, QLineEdit * Owner::*,
                                 QPushButton * Owner::*, QPlainTextEdit * Owner::*>;
+    using Handler = void (Owner::*)();
     ControlKind kind;
     DesignedControl design;
     Member member = {};
     const DesignedSymbol *symbol = nullptr; // a symbol row's symbol; its font gives the size
+    Handler clicked = nullptr;              // a button's or a clickable box's handler
+};
+
+// The rows of a table that fill a member, each made by the function of its kind, so
+// that the compiler holds the kind, the member and the handler to one another:
+//     using Row = TableRows<Form6>;
+//     Row::button(&Form6::Command1, {...}, &Form6::Command1_Click),
+template<typename Owner>
+struct TableRows
+{
+    using Row = TableControl<Owner>;
+    using Handler = typename Row::Handler;
+
+    static Row input(QLineEdit *Owner::*box, const DesignedControl &design)
+    {
+        return {ControlKind::Input, design, box};
+    }
+    // A box whose click the screen answers.
+    static Row input(ClickableLineEdit *Owner::*box, const DesignedControl &design, Handler clicked)
+    {
+        return {ControlKind::Input, design, box, nullptr, clicked};
+    }
+    static Row result(QLineEdit *Owner::*box, const DesignedControl &design)
+    {
+        return {ControlKind::Result, design, box};
+    }
+    static Row button(QPushButton *Owner::*button, const DesignedControl &design, Handler clicked = nullptr)
+    {
+        return {ControlKind::Button, design, button, nullptr, clicked};
+    }
+    // A button with the look of "Ana Menü", connected by the screen itself.
+    static Row returnStyledButton(QPushButton *Owner::*button, const DesignedControl &design)
+    {
+        return {ControlKind::ReturnButton, design, button};
+    }
+    static Row textArea(QPlainTextEdit *Owner::*area, const DesignedControl &design)
+    {
+        return {ControlKind::TextArea, design, area};
+    }
+    // The label that holds its box, or its caption: after the row of the box it names.
+    template<typename Box>
+    static Row boxLabel(Box *Owner::*box, const DesignedControl &design)
+    {
+        return {ControlKind::BoxLabel, design, box};
+    }
+    template<typename Box>
+    static Row caption(Box *Owner::*box, const DesignedControl &design)
+    {
+        return {ControlKind::Caption, design, box};
+    }
 };
 
 // Builds a screen's controls from their design onto its window: places them in
@@ -155,5 +206,11 @@ void ControlBuilder::addControls(Owner &owner, std::span<const TableControl<Owne
                 }
             },
             row.member);
+        if (!row.clicked)
+            continue;
+        if (auto *button = qobject_cast<QPushButton *>(made))
+            QObject::connect(button, &QPushButton::clicked, &owner, row.clicked);
+        else if (auto *clickable = qobject_cast<ClickableLineEdit *>(made))
+            QObject::connect(clickable, &ClickableLineEdit::clicked, &owner, row.clicked);
     }
 }
