@@ -116,11 +116,6 @@ QLabel *CeremonyWindow::addLabel(qreal points, bool bold)
     return label;
 }
 
-QString CeremonyWindow::handoverSaid() const
-{
-    return m_given->accessibleName();
-}
-
 std::optional<QString> CeremonyWindow::stopped(const Ceremony &ceremony) const
 {
     if (const std::optional<QString> why = m_ceremony.printRefusal(m_opener))

@@ -21,14 +21,9 @@ class CeremonyWindow : public QDialog
 public:
     CeremonyWindow(QWidget *record, CeremonyBook &ceremony, Expiation opener);
 
-    // The hand-over now shown, as a screen reader says it; empty when none is.
-    QString handoverSaid() const;
-
-public slots:
+private slots:
     void tick();
     void untick();
-
-private slots:
     void showProgress();
 
 private:

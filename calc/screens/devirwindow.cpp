@@ -84,11 +84,6 @@ DevirWindow::DevirWindow(QWidget *screen, MessageService &messages, Navigator &n
     });
 }
 
-CeremonyWindow *DevirWindow::ceremonyWindow() const
-{
-    return m_ceremonyWindow;
-}
-
 void DevirWindow::startCeremony()
 {
     if (refused())

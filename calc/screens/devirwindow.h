@@ -28,10 +28,9 @@ public:
                 Expiation opener);
 
     void showRecord();
-    // "Devri Başlat" (F5): the ceremony carried out on screen, where the record may be
-    // printed; its window, once opened.
+    // "Devri Başlat" (F5): the ceremony carried out on screen, in a window of its own,
+    // where the record may be printed.
     void startCeremony();
-    CeremonyWindow *ceremonyWindow() const;
 
 private slots:
     void print();
