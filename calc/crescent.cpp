@@ -377,5 +377,7 @@ MonthBeginning monthBeginningAfter(JulianDay newMoon)
     }
     // Never reached: by the third evening the Moon is everywhere far above both limits.
     beginning.latest = evening;
+    if (!beginning.earliest.isValid())
+        beginning.earliest = evening;
     return beginning;
 }
