@@ -200,8 +200,13 @@ Verdict criterionOnSunsetLine(Sky &sky)
     };
     // Every whole degree, then the best one's neighbourhood to a hundredth of one.
     double best = 0;
-    for (int latitude = -60; latitude <= 60; ++latitude)
-        best = altitudeAt(latitude) > altitudeAt(best) ? latitude : best;
+    double bestAltitude = altitudeAt(best);
+    for (int latitude = -60; latitude <= 60; ++latitude) {
+        if (const double altitude = altitudeAt(latitude); altitude > bestAltitude) {
+            best = latitude;
+            bestAltitude = altitude;
+        }
+    }
     double low = std::max(best - 1, -60.0), high = std::min(best + 1, 60.0);
     while (high - low > 0.01) {
         const double third = (high - low) / 3;
@@ -210,8 +215,9 @@ Verdict criterionOnSunsetLine(Sky &sky)
         else
             high -= third;
     }
-    const double altitude = std::max(altitudeAt(best), altitudeAt((low + high) / 2));
-    return both(atLeast(elongation(sky), leastElongation), atLeast(altitude, leastAltitude));
+    const double refined = (low + high) / 2;
+    // The equator has a sunset every day, so the best latitude always has one.
+    return criterionAt(sky, *sunsetPlace(altitudeAt(refined) > bestAltitude ? refined : best));
 }
 
 // Where the Sun is at an instant: worked out afresh, or read off a track.

@@ -65,15 +65,16 @@ QString hijriDatesLine(const AgeFromDates &ages)
 {
     const HijriDate birth = hijriDateOf(ages.birth);
     const HijriDate death = hijriDateOf(ages.death);
-    const auto tabular = [](const HijriDate &date) { return date.reckoning == HijriReckoning::Tabular; };
-    const QString mark = QStringLiteral(" (hesap takvimi)");
-    // Said once for both, so that the line still fits its box.
-    const QString bothMark = QStringLiteral(" (ikisi de hesap takvimi)");
-    const bool both = tabular(birth) && tabular(death);
-    return QStringLiteral("%1 hicri yıl: %2%3 – %4%5")
-        .arg(formatNumber(ages.hijriAge), hijriDateText(birth), tabular(birth) && !both ? mark : QString(),
-             hijriDateText(death),
-             both             ? bothMark
-             : tabular(death) ? mark
-                              : QString());
+    const bool birthTabular = birth.reckoning == HijriReckoning::Tabular;
+    const bool deathTabular = death.reckoning == HijriReckoning::Tabular;
+    QString birthText = hijriDateText(birth);
+    QString deathText = hijriDateText(death);
+    if (birthTabular && deathTabular) {
+        deathText += QStringLiteral(" (ikisi de hesap takvimi)"); // said once, so that the line fits its box
+    } else {
+        const QString mark = QStringLiteral(" (hesap takvimi)");
+        birthText += birthTabular ? mark : QString();
+        deathText += deathTabular ? mark : QString();
+    }
+    return QStringLiteral("%1 hicri yıl: %2 – %3").arg(formatNumber(ages.hijriAge), birthText, deathText);
 }

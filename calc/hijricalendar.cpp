@@ -1,6 +1,7 @@
 #include "calc/hijricalendar.h"
 
 #include "calc/crescent.h"
+#include "calc/words.h"
 
 #include <QCalendar>
 #include <QLocale>
@@ -64,7 +65,6 @@ HijriDate hijriDateOf(QDate date)
 
 QString hijriDateText(const HijriDate &date)
 {
-    const QString month =
-        QCalendar(QCalendar::System::IslamicCivil).monthName(QLocale(QLocale::Turkish), date.month, date.year);
-    return QStringLiteral("%1 %2 %3").arg(date.day).arg(month).arg(date.year);
+    const QString month = QCalendar(QCalendar::System::IslamicCivil).monthName(turkishLocale(), date.month, date.year);
+    return QStringLiteral("%1 %2 %3").arg(QString::number(date.day), month, QString::number(date.year));
 }

@@ -1,4 +1,5 @@
 #include "common/errors.h"
+
 #include "common/captions.h"
 
 #include <QLocale>
@@ -56,7 +57,7 @@ QString exampleNumbers()
 const QString exampleDate = QStringLiteral("23.04.1951");
 
 // What the box holds, quoted, on one line and cut short enough to read in a box.
-QString quoted(const QString &boxText)
+QString quotedBoxText(const QString &boxText)
 {
     constexpr qsizetype longest = 30;
     QString shown = boxText.simplified();
@@ -203,5 +204,6 @@ QString errorReportText(const CalculationError &error, const QString &caption, c
 {
     const QString box = QStringLiteral("\"%1\"").arg(caption);
     return QStringLiteral("%1: %2\n\n%3")
-        .arg(kindHeading(error.kind()), faultSentence(error, box, quoted(boxText)), faultHint(error.fault(), computed));
+        .arg(kindHeading(error.kind()), faultSentence(error, box, quotedBoxText(boxText)),
+             faultHint(error.fault(), computed));
 }
