@@ -44,7 +44,6 @@ public:
     // with it; "Evet" opens its case at the next hand-over. "Hayır" asks once more
     // before the progress is forgotten. True when the ceremony was opened.
     bool resumeCeremony();
-    ProgressStore &progressStore() { return m_progress; }
 
 private:
     // The screen in this slot, created if the slot is empty.

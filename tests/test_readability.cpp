@@ -221,10 +221,10 @@ QList<MessageBoxRequest> everyMessageBox()
     recorder.show(errorReport(CalculationError(ErrorKind::Overflow), longestCaption, longText, false));
     // The devir record's refusals, and its failures to print and to save.
     const QList<std::pair<ScreenId, const char *>> refusals = {
-        {ScreenId::Form6, "DevirCizelgesi"},
-        {ScreenId::Form6, "Text8=1|Text3=400|Text1=71|Command1|Text3=500|DevirCizelgesi"},
+        {ScreenId::Form6, "Devir Çizelgesi"},
+        {ScreenId::Form6, "buğday=1|altın fiyatı=400|yaş=71|Kadın|altın fiyatı=500|Devir Çizelgesi"},
         {ScreenId::Form7,
-         "Text4=2|Text3=500|Text1=71|Command2|Text6=5|Text8=2|Command6|Text1=70|Command2|DevirCizelgesi"}};
+         "buğday=2|altın fiyatı=500|yaş=71|Erkek|Mevcut altın=5|Fakir=2|H E S A P L A|yaş=70|Erkek|Devir Çizelgesi"}};
     for (const auto &[screen, steps] : refusals) {
         ScreenTest app;
         app.messages.answers = {MessageAnswer::No, MessageAnswer::No};
@@ -353,8 +353,9 @@ void TestReadability::screensShowEveryTextWhole()
     // The converter's line of Hijri dates at its longest: the oldest age, the longest
     // month name, two-digit days.
     Screen *converter = app.open(ScreenId::Form8);
-    Scenario::play(converter, QStringList{u"Text3=10.06.1877"_qs, u"Text4=20.11.2025"_qs, u"Command2"_qs});
-    auto *hijriDates = converter->findChild<QLineEdit *>(u"Text5"_qs);
+    Scenario::play(converter,
+                   QStringList{u"Doğum=10.06.1877"_qs, u"Vefat tarihi=20.11.2025"_qs, u"TARİHTEN HESAPLA"_qs});
+    auto *hijriDates = ScreenTest::box(converter, u"Hicri tarihler");
     QVERIFY(hijriDates->text().contains(u"Cemaziyelevvel"_qs));
     problems.append(lineProblem(hijriDates));
     // Longer still where the death falls in a month the criterion leaves undecided,

@@ -73,13 +73,11 @@ void Scenario::play(Screen *screen, const QStringList &steps)
     for (const QString &step : steps) {
         const qsizetype equals = step.indexOf(u'=');
         if (equals > 0) {
-            ScreenTest::type(ScreenTest::control<QLineEdit>(screen, step.left(equals).toLatin1().constData()),
-                             step.mid(equals + 1));
+            ScreenTest::type(ScreenTest::box(screen, QStringView(step).left(equals)), step.mid(equals + 1));
         } else if (step.startsWith(u'@')) {
-            QTest::mouseClick(ScreenTest::control<QLineEdit>(screen, step.mid(1).toLatin1().constData()),
-                              Qt::LeftButton);
+            QTest::mouseClick(ScreenTest::box(screen, QStringView(step).mid(1)), Qt::LeftButton);
         } else {
-            ScreenTest::click(ScreenTest::control<QPushButton>(screen, step.toLatin1().constData()));
+            ScreenTest::click(ScreenTest::button(screen, step));
         }
     }
 }
@@ -97,7 +95,7 @@ bool Scenario::boxesMatch(Screen *screen, const QStringList &expected, QString *
     for (const QString &expectation : expected) {
         const qsizetype equals = expectation.indexOf(u'=');
         const QString name = expectation.left(equals);
-        const QString actual = ScreenTest::control<QLineEdit>(screen, name.toLatin1().constData())->text();
+        const QString actual = ScreenTest::box(screen, name)->text();
         if (actual != expectation.mid(equals + 1)) {
             *mismatch =
                 QStringLiteral("%1 holds \"%2\", expected \"%3\"").arg(name, actual, expectation.mid(equals + 1));

@@ -93,6 +93,22 @@ QPushButton *ScreenTest::button(QWidget *window, QStringView caption)
     qFatal("no button %s on %s", qPrintable(caption.toString()), qPrintable(window->objectName()));
 }
 
+QLineEdit *ScreenTest::box(QWidget *window, QStringView words)
+{
+    QList<QLineEdit *> found;
+    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
+        if (box->accessibleName().compare(words, Qt::CaseInsensitive) == 0)
+            return box;
+        if (box->accessibleName().contains(words, Qt::CaseInsensitive))
+            found.append(box);
+    }
+    if (found.size() != 1) {
+        qFatal("%lld boxes on %s are captioned with \"%s\"", qlonglong(found.size()), qPrintable(window->objectName()),
+               qPrintable(words.toString()));
+    }
+    return found.first();
+}
+
 bool ScreenTest::saveVia(QWidget *window, QStringView caption, const QString &path)
 {
     dialogs.files = {path};
