@@ -27,8 +27,8 @@ void TestPrint::printsTheRecord()
     ScreenTest app;
     app.messages.answers = {MessageAnswer::Yes};
     Screen *prayer = app.open(ScreenId::Form6);
-    Scenario::play(prayer, QString::fromUtf8("Text8=1|Text3=400|Text1=71|Command1|Text11=100|Text12=2|Command13|"
-                                             "DevirCizelgesi")
+    Scenario::play(prayer, QString::fromUtf8("buğday=1|altın fiyatı=400|yaş=71|Kadın|Mevcut altın=100|Fakir=2|"
+                                             "H E S A P L A|Devir Çizelgesi")
                                .split(u'|'));
     auto *window = prayer->findChild<DevirWindow *>();
     QVERIFY(window);
