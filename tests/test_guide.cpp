@@ -143,8 +143,8 @@ void TestGuide::typedTextSurvivesReopening()
     auto *box = ScreenTest::control<QPlainTextEdit>(howTo, "Text1");
     box->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, QStringLiteral("Not: imam 10 Mart"));
-    ScreenTest::click(ScreenTest::control<QPushButton>(howTo, "Command39"));
-    ScreenTest::click(ScreenTest::control<QPushButton>(ScreenTest::window(ScreenId::Form5), "Command90"));
+    ScreenTest::click(ScreenTest::button(howTo, u"Ana Menü"));
+    ScreenTest::click(ScreenTest::button(ScreenTest::window(ScreenId::Form5), u"Karvela Nasıl Yapılır?"));
 
     QVERIFY(howTo->isVisible());
     QVERIFY(box->toPlainText().endsWith(QLatin1String("\nNot: imam 10 Mart")));

@@ -76,11 +76,11 @@ void TestKeyboard::enterAndSpacePressTheFocusedButton()
     QFETCH(int, key);
     ScreenTest app;
     Screen *hijri = app.open(ScreenId::Form8);
-    ScreenTest::type(ScreenTest::control<QLineEdit>(hijri, "Text1"), QStringLiteral("69"));
-    auto *hesapla = ScreenTest::control<QPushButton>(hijri, "Command1");
+    ScreenTest::type(ScreenTest::box(hijri, u"Vefat edenin"), QStringLiteral("69"));
+    QPushButton *hesapla = ScreenTest::button(hijri, u"HESAPLA");
     hesapla->setFocus();
     QTest::keyClick(hesapla, Qt::Key(key));
-    QCOMPARE(ScreenTest::control<QLineEdit>(hijri, "Text2")->text(), QStringLiteral("71,12"));
+    QCOMPARE(ScreenTest::box(hijri, u"Hicri yaşı")->text(), QStringLiteral("71,12"));
 }
 
 QTEST_MAIN(TestKeyboard)

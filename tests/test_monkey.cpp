@@ -173,7 +173,7 @@ void TestMonkey::randomUse()
                 continue;
             for (QPushButton *button : screen->findChildren<QPushButton *>()) {
                 // "X" would end the program.
-                if (button->objectName() != u"Command4")
+                if (button->text() != u"X")
                     buttons.append(button);
             }
             for (QLineEdit *box : screen->findChildren<QLineEdit *>()) {
@@ -190,8 +190,8 @@ void TestMonkey::randomUse()
             done.append(QStringLiteral("%1: click %2::%3").arg(event).arg(screenName, button->objectName()));
             QTest::mouseClick(button, Qt::LeftButton);
             // "TARİHTEN HESAPLA" writes the solar age it found into the age box, on purpose.
-            if (screenName == u"Form8" && button->objectName() == u"Command2") {
-                auto *age = button->window()->findChild<QLineEdit *>(QStringLiteral("Text1"));
+            if (button->text() == u"TARİHTEN HESAPLA") {
+                QLineEdit *age = ScreenTest::box(button->window(), u"Vefat edenin");
                 m_typed[typedKey(age)] = age->text();
             }
         } else if (kind == 1) {

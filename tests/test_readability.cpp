@@ -228,7 +228,7 @@ QList<MessageBoxRequest> everyMessageBox()
     for (const auto &[screen, steps] : refusals) {
         ScreenTest app;
         app.messages.answers = {MessageAnswer::No, MessageAnswer::No};
-        Scenario::play(app.open(screen), QString::fromUtf8(steps).split(u'|'));
+        Scenario::play(app.open(screen), QString::fromUtf8(steps));
         recorder.shown.append(app.messages.shown.last());
     }
     recorder.show(recordNotPrinted());
@@ -353,8 +353,7 @@ void TestReadability::screensShowEveryTextWhole()
     // The converter's line of Hijri dates at its longest: the oldest age, the longest
     // month name, two-digit days.
     Screen *converter = app.open(ScreenId::Form8);
-    Scenario::play(converter,
-                   QStringList{u"Doğum=10.06.1877"_qs, u"Vefat tarihi=20.11.2025"_qs, u"TARİHTEN HESAPLA"_qs});
+    Scenario::play(converter, u"Doğum=10.06.1877|Vefat tarihi=20.11.2025|TARİHTEN HESAPLA");
     auto *hijriDates = ScreenTest::box(converter, u"Hicri tarihler");
     QVERIFY(hijriDates->text().contains(u"Cemaziyelevvel"_qs));
     problems.append(lineProblem(hijriDates));

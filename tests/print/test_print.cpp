@@ -27,9 +27,8 @@ void TestPrint::printsTheRecord()
     ScreenTest app;
     app.messages.answers = {MessageAnswer::Yes};
     Screen *prayer = app.open(ScreenId::Form6);
-    Scenario::play(prayer, QString::fromUtf8("buğday=1|altın fiyatı=400|yaş=71|Kadın|Mevcut altın=100|Fakir=2|"
-                                             "H E S A P L A|Devir Çizelgesi")
-                               .split(u'|'));
+    Scenario::play(prayer, u"buğday=1|altın fiyatı=400|yaş=71|Kadın|Mevcut altın=100|Fakir=2|H E S A P L A|"
+                           u"Devir Çizelgesi");
     auto *window = prayer->findChild<DevirWindow *>();
     QVERIFY(window);
 

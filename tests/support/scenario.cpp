@@ -68,17 +68,16 @@ QString keyOf(const MessageBoxRequest &request)
 
 } // namespace
 
-void Scenario::play(Screen *screen, const QStringList &steps)
+void Scenario::play(Screen *screen, QStringView steps)
 {
-    for (const QString &step : steps) {
+    for (QStringView step : steps.split(u'|', Qt::SkipEmptyParts)) {
         const qsizetype equals = step.indexOf(u'=');
-        if (equals > 0) {
-            ScreenTest::type(ScreenTest::box(screen, QStringView(step).left(equals)), step.mid(equals + 1));
-        } else if (step.startsWith(u'@')) {
-            QTest::mouseClick(ScreenTest::box(screen, QStringView(step).mid(1)), Qt::LeftButton);
-        } else {
+        if (equals > 0)
+            ScreenTest::type(ScreenTest::box(screen, step.left(equals)), step.mid(equals + 1).toString());
+        else if (step.startsWith(u'@'))
+            QTest::mouseClick(ScreenTest::box(screen, step.mid(1)), Qt::LeftButton);
+        else
             ScreenTest::click(ScreenTest::button(screen, step));
-        }
     }
 }
 
@@ -90,17 +89,14 @@ QStringList Scenario::messageKeys(const QList<MessageBoxRequest> &shown)
     return keys;
 }
 
-bool Scenario::boxesMatch(Screen *screen, const QStringList &expected, QString *mismatch)
+QString Scenario::boxesDiffer(QWidget *screen, QStringView expected)
 {
-    for (const QString &expectation : expected) {
+    for (QStringView expectation : expected.split(u'|', Qt::SkipEmptyParts)) {
         const qsizetype equals = expectation.indexOf(u'=');
-        const QString name = expectation.left(equals);
-        const QString actual = ScreenTest::box(screen, name)->text();
-        if (actual != expectation.mid(equals + 1)) {
-            *mismatch =
-                QStringLiteral("%1 holds \"%2\", expected \"%3\"").arg(name, actual, expectation.mid(equals + 1));
-            return false;
-        }
+        const QStringView words = expectation.left(equals);
+        const QString actual = ScreenTest::box(screen, words)->text();
+        if (actual != expectation.mid(equals + 1))
+            return QStringLiteral("%1 holds \"%2\", expected \"%3\"").arg(words, actual, expectation.mid(equals + 1));
     }
-    return true;
+    return {};
 }

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-// A user's session on one screen, written as a list of steps that name boxes by
+// A user's session on one screen, written as steps between "|" that name boxes by
 // words of their captions and buttons by their captions:
 //   "buğday=1,5"  types 1,5 into the wheat price's box (replacing what it held),
 //   "Kadın"       clicks that button,
@@ -15,9 +15,10 @@
 // (TypeMismatch, DivisionByZero, Overflow, OutOfRange).
 struct Scenario
 {
-    static void play(Screen *screen, const QStringList &steps);
+    static void play(Screen *screen, QStringView steps);
     // The keys of the boxes shown so far; "?" for a box that is none of the system's own.
     static QStringList messageKeys(const QList<MessageBoxRequest> &shown);
-    // Checks "sene=62"-style expectations against the boxes of the screen.
-    static bool boxesMatch(Screen *screen, const QStringList &expected, QString *mismatch);
+    // What of "sene=62|Fakir=3"-style expectations the boxes of the screen do not hold;
+    // nothing when they hold them all.
+    static QString boxesDiffer(QWidget *screen, QStringView expected);
 };

@@ -21,22 +21,22 @@ Screen *ScreenTest::window(ScreenId id)
 
 namespace {
 
-// The menu's button that opens each screen.
-const char *menuButton(ScreenId id)
+// The caption of the menu's button that opens each screen.
+QStringView menuButton(ScreenId id)
 {
     switch (id) {
     case ScreenId::Form8:
-        return "Commandl";
+        return u"HİCRİ YAŞ HESABI";
     case ScreenId::Form6:
-        return "Command2";
+        return u"NAMAZ İSKATI";
     case ScreenId::Form7:
-        return "Command3";
+        return u"ORUÇ İSKATI";
     case ScreenId::Form1:
-        return "Command90";
+        return u"Karvela Nasıl Yapılır?";
     case ScreenId::Form3:
-        return "Command7";
+        return u"Zekât, Kurban ve Sadaka-ı Fıtr İskatı";
     case ScreenId::Form4:
-        return "Command8";
+        return u"Kul ve Hayvan Hakları İskatı";
     case ScreenId::Form2:
     case ScreenId::Form5:
         break;
@@ -54,11 +54,11 @@ Screen *ScreenTest::open(ScreenId id)
         for (QWidget *top : QApplication::topLevelWidgets()) {
             auto *shown = qobject_cast<Screen *>(top);
             if (shown && shown->isVisible() && shown->id() != ScreenId::Form5)
-                click(control<QPushButton>(shown, "Command39"));
+                click(button(shown, u"Ana Menü"));
         }
     }
     if (id != ScreenId::Form5)
-        click(control<QPushButton>(window(ScreenId::Form5), menuButton(id)));
+        click(button(window(ScreenId::Form5), menuButton(id)));
     return window(id);
 }
 
