@@ -381,6 +381,15 @@ DevirWindow *recordOfPrayers(ScreenTest &app, const char *steps)
     return openRecordWithCtrlP(prayer);
 }
 
+// The example's names typed above its record: Ayşe, daughter of Ahmet; Mehmet her velî.
+void typeTheExampleNames(DevirWindow *window)
+{
+    const std::pair<const char *, const char *> names[] = {
+        {"Vefat edenin adı", "Ayşe"}, {"Babasının adı", "Ahmet"}, {"Velî / vekil", "Mehmet"}};
+    for (const auto &[box, name] : names)
+        ScreenTest::type(ScreenTest::box(window, QString::fromUtf8(box)), QString::fromUtf8(name));
+}
+
 // The example of a woman of 75 on both screens, with her names typed above its record,
 // opened with Ctrl+P from the prayer screen.
 DevirWindow *recordOfTheExample(ScreenTest &app)
@@ -391,10 +400,7 @@ DevirWindow *recordOfTheExample(ScreenTest &app)
     Screen *prayer = app.open(ScreenId::Form6);
     Scenario::play(prayer, woman75);
     DevirWindow *window = openRecordWithCtrlP(prayer);
-    const std::pair<const char *, const char *> names[] = {
-        {"Vefat edenin adı", "Ayşe"}, {"Babasının adı", "Ahmet"}, {"Velî / vekil", "Mehmet"}};
-    for (const auto &[box, name] : names)
-        ScreenTest::type(ScreenTest::box(window, QString::fromUtf8(box)), QString::fromUtf8(name));
+    typeTheExampleNames(window);
     return window;
 }
 
@@ -414,11 +420,7 @@ void TestCalculators::recordOfTheWholeCeremony()
     Scenario::play(fasting, woman75);
     DevirWindow *window = openRecordWithCtrlP(fasting);
     QVERIFY(window);
-    const std::pair<const char *, const char *> names[] = {
-        {"Vefat edenin adı", "Ayşe"}, {"Babasının adı", "Ahmet"}, {"Velî / vekil", "Mehmet"}};
-    for (const auto &[box, name] : names) {
-        ScreenTest::type(ScreenTest::box(window, QString::fromUtf8(box)), QString::fromUtf8(name));
-    }
+    typeTheExampleNames(window);
 
     const QStringList figures = list(
         "Namaz iskâtı: 672,88 g altın, 8 devir|Oruç iskâtı: 9,30 g altın, 1 devir|toplam 11 devir, 30 el değiştirme|"
