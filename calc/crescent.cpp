@@ -61,6 +61,12 @@ double deltaT(JulianDay day)
     return -20 + 32 * u * u - (year < 2150 ? 0.5628 * (2150 - year) : 0);
 }
 
+// Greenwich's apparent sidereal time, in degrees.
+double siderealDegreesAt(JulianDay day)
+{
+    return ln_get_apparent_sidereal_time(day) * 15;
+}
+
 // The Sun and the Moon as seen from the Earth's centre at one instant, with the
 // sidereal time that turns them to a place's sky.
 struct Sky
@@ -108,7 +114,7 @@ Sky skyAt(JulianDay day)
     sky.moonLongitude = moonEcliptic.lng;
     ln_get_equ_from_ecl(&moonEcliptic, ephemerisDay, &sky.moon);
 
-    sky.siderealDegrees = ln_get_apparent_sidereal_time(day) * 15;
+    sky.siderealDegrees = siderealDegreesAt(day);
     return sky;
 }
 
@@ -235,7 +241,7 @@ std::optional<JulianDay> sunAt(double altitude, ln_lnlat_posn place, JulianDay l
         if (!hourAngle)
             return std::nullopt;
         const double wanted = evening ? *hourAngle : -*hourAngle;
-        const double now = signedDegrees(ln_get_apparent_sidereal_time(day) * 15 + place.lng - sun.ra);
+        const double now = signedDegrees(siderealDegreesAt(day) + place.lng - sun.ra);
         day += signedDegrees(wanted - now) / siderealDegreesPerDay;
     }
     return day;
@@ -294,7 +300,7 @@ public:
         sky.moon = {along([](const Sky &k) { return k.moon.ra; }, true),
                     along([](const Sky &k) { return k.moon.dec; })};
         sky.moonDistanceAu = along([](const Sky &k) { return k.moonDistanceAu; });
-        sky.siderealDegrees = ln_get_apparent_sidereal_time(day) * 15;
+        sky.siderealDegrees = siderealDegreesAt(day);
         return sky;
     }
 

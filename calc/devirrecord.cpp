@@ -53,11 +53,6 @@ QString amount(qint64 units, int decimals)
     return amount(Decimal::fromUnits(units, decimals));
 }
 
-QString count(qint64 number)
-{
-    return turkishCount(number);
-}
-
 QString lira(qint64 hundredths)
 {
     return amount(hundredths, 2) + QStringLiteral(" TL");
@@ -170,7 +165,7 @@ QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
 {
     if (plan.totalRounds == 0)
         return QStringLiteral("Verilecek altın olmadığı için devir yapılmaz.");
-    const QString full = QStringLiteral("%1 tam devir").arg(count(plan.fullRounds));
+    const QString full = QStringLiteral("%1 tam devir").arg(turkishCount(plan.fullRounds));
     const QString last = amount(plan.lastRound, plan.decimals) + QStringLiteral(" gramlık");
     QString rounds;
     if (plan.totalRounds == 1)
@@ -178,7 +173,8 @@ QString roundsExplained(const RoundPlan &plan, double shownOnScreen)
     else if (plan.lastRound == 0)
         rounds = full;
     else
-        rounds = QStringLiteral("%1 ve %2 bir son devir, toplam %3 devir").arg(full, last, count(plan.totalRounds));
+        rounds =
+            QStringLiteral("%1 ve %2 bir son devir, toplam %3 devir").arg(full, last, turkishCount(plan.totalRounds));
     const auto owed = Decimal::fromUnits(plan.goldNeeded, plan.decimals);
     const auto quotient = divideForReading(owed, Decimal::fromUnits(plan.perRound, plan.decimals));
     return QStringLiteral("%1 ÷ %2 = %3: %4 (ekranda %5).")
@@ -196,7 +192,7 @@ bool boxPerRound(const RoundPlan &plan)
 QString handoverText(qint64 person, qint64 units, int decimals, bool done)
 {
     return QStringLiteral("%1 %2.&nbsp;fakir:&nbsp;%3")
-        .arg(tickBox(done), count(person), writtenGrams(units, decimals).replace(u' ', nbsp));
+        .arg(tickBox(done), turkishCount(person), writtenGrams(units, decimals).replace(u' ', nbsp));
 }
 
 // The hand-overs of a round: a box for each, or one line for a round among many poor,
@@ -208,12 +204,13 @@ QString handovers(const RoundPlan::Pass &pass, const RoundPlan &plan, const Tick
         // "120 fakirin her birine 0,50 g", "16 fakirin her birine 0,50 g, 17. fakire 0,14 g", "1. fakire 0,12 g".
         QStringList given;
         if (pass.wholeHandovers > 1)
-            given.append(QStringLiteral("%1 fakirin her birine %2").arg(count(pass.wholeHandovers), atHand));
+            given.append(QStringLiteral("%1 fakirin her birine %2").arg(turkishCount(pass.wholeHandovers), atHand));
         else if (pass.wholeHandovers == 1)
             given.append(QStringLiteral("1. fakire %1").arg(atHand));
         if (pass.restHandover > 0)
-            given.append(QStringLiteral("%1. fakire %2")
-                             .arg(count(pass.wholeHandovers + 1), writtenGrams(pass.restHandover, plan.decimals)));
+            given.append(
+                QStringLiteral("%1. fakire %2")
+                    .arg(turkishCount(pass.wholeHandovers + 1), writtenGrams(pass.restHandover, plan.decimals)));
         return tickBox(ticks.doneUpTo(pass.number, pass.handovers())) + u' ' + given.join(QStringLiteral(", "));
     }
     QStringList boxes;
@@ -245,7 +242,7 @@ const QString strut = QStringLiteral("<span style=\"font-size:18pt\">&nbsp;</spa
 QString roundRow(const RoundLine &line, const RoundPlan &plan, const Ticks &ticks)
 {
     return QStringLiteral("<tr><td>%1%2</td><td>%3</td><td>%1%4</td></tr>")
-        .arg(strut, count(line.first), handovers(line.pass, plan, ticks),
+        .arg(strut, turkishCount(line.first), handovers(line.pass, plan, ticks),
              writtenGrams(line.pass.owedAfter, plan.decimals));
 }
 
@@ -256,7 +253,7 @@ QString roundGrid(const RoundLine &line, const RoundPlan &plan, const Ticks &tic
 {
     const QString each = QStringLiteral("%1.–%2. devirler: her birinde %3 fakirin her birine %4 verilir. Her kutu "
                                         "bir devir:")
-                             .arg(count(line.first), count(line.last), count(plan.poorPeople),
+                             .arg(turkishCount(line.first), turkishCount(line.last), turkishCount(plan.poorPeople),
                                   writtenGrams(plan.goldAtHand, plan.decimals));
     const qint64 last = std::min(line.last, line.first + maxGridBoxes - 1);
     const qint64 perLine = last >= 100000 ? 5 : 10;
@@ -269,7 +266,7 @@ QString roundGrid(const RoundLine &line, const RoundPlan &plan, const Ticks &tic
         html += QStringLiteral("<tr>");
         for (qint64 number = row; number <= std::min(row + perLine - 1, last); ++number) {
             const bool done = ticks.doneUpTo(line.pass.number + number - line.first, plan.poorPeople);
-            html += QStringLiteral("<td>%1 %2</td>").arg(count(number), tickBox(done));
+            html += QStringLiteral("<td>%1 %2</td>").arg(turkishCount(number), tickBox(done));
         }
         html += QStringLiteral("</tr>");
     }
@@ -277,7 +274,7 @@ QString roundGrid(const RoundLine &line, const RoundPlan &plan, const Ticks &tic
     if (last < line.last)
         html += paragraph(QStringLiteral("Bundan sonraki %1 devir (%2.–%3.) için kutu yoktur; bu devirlerin sayısını "
                                          "ayrıca tutunuz.")
-                              .arg(count(line.last - last), count(last + 1), count(line.last)));
+                              .arg(turkishCount(line.last - last), turkishCount(last + 1), turkishCount(line.last)));
     return html;
 }
 
@@ -357,14 +354,14 @@ QString summaryLine(const CeremonyPart &part)
     QStringList clauses;
     if (part.closesCeremony() && part.plan)
         clauses.append(QStringLiteral("eldeki %1 altınla %2 fakir arasında %3 devir")
-                           .arg(writtenGrams(part.plan->goldAtHand, part.plan->decimals), count(part.plan->poorPeople),
-                                count(part.plan->totalRounds)));
+                           .arg(writtenGrams(part.plan->goldAtHand, part.plan->decimals),
+                                turkishCount(part.plan->poorPeople), turkishCount(part.plan->totalRounds)));
     else if (part.gold)
         clauses.append(writtenGrams(*part.gold, 2) + QStringLiteral(" altın"));
     else if (!part.closesCeremony())
         clauses.append(QStringLiteral("altın miktarı yazılamayacak kadar büyük"));
     if (part.plan && !part.closesCeremony())
-        clauses.append(QStringLiteral("%1 devir").arg(count(part.plan->totalRounds)));
+        clauses.append(QStringLiteral("%1 devir").arg(turkishCount(part.plan->totalRounds)));
     else if (!part.plan)
         clauses.append(part.roundsCounted ? QStringLiteral("devir sayısı yazılamayacak kadar büyük")
                                           : QStringLiteral("devir sayısı hesaplanmadı"));
@@ -431,7 +428,7 @@ QString summary(const Ceremony &ceremony)
         html += summaryLine(part);
     if (ceremony.totalRounds) {
         html += paragraph(QStringLiteral("Bütün iskât: toplam %1 devir, %2 el değiştirme.")
-                              .arg(count(*ceremony.totalRounds), count(*ceremony.totalHandovers)));
+                              .arg(turkishCount(*ceremony.totalRounds), turkishCount(*ceremony.totalHandovers)));
     } else if (std::any_of(ceremony.parts.cbegin(), ceremony.parts.cend(), tooManyRounds)) {
         html += paragraph(QStringLiteral("Toplam devir sayısı yazılamayacak kadar büyük."));
     } else {
@@ -468,9 +465,9 @@ QString fitraLines(const Fitra &fitra)
            paragraph(QStringLiteral("Her fakire verilecek fıtra%1: %2")
                          .arg(roundedUp ? QStringLiteral(", kuruşa yukarı yuvarlanarak") : QString(), each)) +
            paragraph(QStringLiteral("Bir yemin kefareti: %1 × %2 = %3")
-                         .arg(count(fitraKefaretForOaths), each, lira(*fitra.oathKefaret))) +
+                         .arg(turkishCount(fitraKefaretForOaths), each, lira(*fitra.oathKefaret))) +
            paragraph(QStringLiteral("Bir oruç kefareti: %1 × %2 = %3")
-                         .arg(count(fitraKefaretForFasts), each, lira(*fitra.fastKefaret))) +
+                         .arg(turkishCount(fitraKefaretForFasts), each, lira(*fitra.fastKefaret))) +
            paragraph(QStringLiteral("Bu, buğdayla verilen fıtranın en azıdır. Diyanet İşleri Başkanlığının her yıl "
                                     "ilan ettiği fitre, bir kişinin bir günlük yiyeceğinin bedeli olarak bundan "
                                     "yüksektir; aile isterse onu verebilir."));
@@ -564,8 +561,9 @@ QString progressLine(const Ceremony &ceremony)
     QString times = atTime(ceremony.began.time()) + QStringLiteral(" başlandı");
     if (ceremony.ended.isValid())
         times += QStringLiteral(", ") + atTime(ceremony.ended.time()) + QStringLiteral(" bitti");
-    return noticeParagraph(QStringLiteral("%1 / %2 el değiştirme yapıldı (%3).")
-                               .arg(count(ceremony.handoversDone), count(*ceremony.totalHandovers), times));
+    return noticeParagraph(
+        QStringLiteral("%1 / %2 el değiştirme yapıldı (%3).")
+            .arg(turkishCount(ceremony.handoversDone), turkishCount(*ceremony.totalHandovers), times));
 }
 
 // The day's Hijri date as Türkiye's calendar has it; where the criterion leaves the

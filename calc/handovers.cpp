@@ -1,4 +1,5 @@
 #include "calc/handovers.h"
+
 #include "common/captions.h"
 
 namespace {

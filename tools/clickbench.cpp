@@ -14,6 +14,7 @@
 #include "calc/screens/progressstore.h"
 #include "common/messages.h"
 #include "common/ui/screen.h"
+#include "support/captioned.h"
 #include "support/scripteddialogs.h"
 #include "tools/shownscreen.h"
 
@@ -150,11 +151,7 @@ void benchmarkRecord(ScreenRegistry &screens, ScriptedDialogs &dialogs)
                 open, write, static_cast<long long>(QFileInfo(pdf).size()));
 
     // One key in the deceased's name box: the whole record is written again with it.
-    QLineEdit *name = nullptr;
-    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
-        if (box->accessibleName() == u"Vefat edenin adı")
-            name = box;
-    }
+    QLineEdit *name = boxCaptioned(window, u"Vefat edenin adı");
     int keys = 0;
     const double keystroke = medianMilliseconds(
         21, [&] { QTest::keyClick(name, ++keys % 2 ? Qt::Key_A : Qt::Key_Backspace); });

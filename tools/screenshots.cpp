@@ -9,6 +9,7 @@
 #include "calc/screens/devirwindow.h"
 #include "common/ui/qtmessageservice.h"
 #include "common/ui/screen.h"
+#include "support/captioned.h"
 #include "support/scripteddialogs.h"
 #include "tools/shownscreen.h"
 

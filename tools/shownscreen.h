@@ -4,7 +4,6 @@
 #include "common/ui/screen.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 // A screen shown through the registry, found by its designer name among the top-level
 // windows, as a user finds it on the desktop.
@@ -14,16 +13,6 @@ inline Screen *showScreen(ScreenRegistry &screens, ScreenId id)
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window->objectName() == designerName(id))
             return qobject_cast<Screen *>(window);
-    }
-    return nullptr;
-}
-
-// The button of `window` captioned `caption`, as a user finds it; none if it has none.
-inline QPushButton *buttonCaptioned(QWidget *window, QStringView caption)
-{
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->text() == caption)
-            return button;
     }
     return nullptr;
 }

@@ -37,6 +37,15 @@ void layOutAnew(QTextDocument &pages)
     pages.markContentsDirty(0, pages.characterCount());
 }
 
+// The block of `at` begins a page, and what follows is measured where it now stands.
+void startPageAt(QTextCursor at)
+{
+    QTextBlockFormat format;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    at.mergeBlockFormat(format);
+    layOutAnew(*at.document());
+}
+
 // A heading never ends a page: where the text it heads would start on the next page,
 // the heading goes there too. Headings that follow one another go together.
 void keepHeadingsWithTheirText(QTextDocument &pages)
@@ -54,10 +63,7 @@ void keepHeadingsWithTheirText(QTextDocument &pages)
         if (!text.isValid() || startsPage ||
             pageOf(pages, top) == pageOf(pages, layout->blockBoundingRect(text).bottom() - 1))
             continue;
-        QTextBlockFormat format;
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(block).mergeBlockFormat(format);
-        layOutAnew(pages);
+        startPageAt(QTextCursor(block));
         block = text.previous(); // the headings moved with it are settled
     }
 }
@@ -100,10 +106,7 @@ void keepRowsWhole(QTextDocument &pages, qreal dpiScale)
                     // with the line that leads into it.
                     QTextCursor leadIn = table->firstCursorPosition();
                     leadIn.movePosition(QTextCursor::PreviousBlock);
-                    QTextBlockFormat format;
-                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                    leadIn.mergeBlockFormat(format);
-                    layOutAnew(pages);
+                    startPageAt(leadIn);
                     continue;
                 }
                 QTextCursor above = table->cellAt(row - 1, 0).lastCursorPosition();

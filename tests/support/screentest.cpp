@@ -1,5 +1,7 @@
 #include "support/screentest.h"
 
+#include "support/captioned.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -86,27 +88,16 @@ void ScreenTest::click(QPushButton *button)
 
 QPushButton *ScreenTest::button(QWidget *window, QStringView caption)
 {
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->text() == caption)
-            return button;
-    }
+    if (QPushButton *button = buttonCaptioned(window, caption))
+        return button;
     qFatal("no button %s on %s", qPrintable(caption.toString()), qPrintable(window->objectName()));
 }
 
 QLineEdit *ScreenTest::box(QWidget *window, QStringView words)
 {
-    QList<QLineEdit *> found;
-    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
-        if (box->accessibleName().compare(words, Qt::CaseInsensitive) == 0)
-            return box;
-        if (box->accessibleName().contains(words, Qt::CaseInsensitive))
-            found.append(box);
-    }
-    if (found.size() != 1) {
-        qFatal("%lld boxes on %s are captioned with \"%s\"", qlonglong(found.size()), qPrintable(window->objectName()),
-               qPrintable(words.toString()));
-    }
-    return found.first();
+    if (QLineEdit *box = boxCaptioned(window, words))
+        return box;
+    qFatal("no one box on %s is captioned with \"%s\"", qPrintable(window->objectName()), qPrintable(words.toString()));
 }
 
 bool ScreenTest::saveVia(QWidget *window, QStringView caption, const QString &path)

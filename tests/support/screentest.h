@@ -34,10 +34,8 @@ public:
     // Replaces what a box holds with `text`, typed key by key.
     static void type(QLineEdit *box, const QString &text);
     static void click(QPushButton *button);
-    // The button of `window` captioned `caption`, as a user finds it.
+    // buttonCaptioned and boxCaptioned, stopping the test where nothing fits.
     static QPushButton *button(QWidget *window, QStringView caption);
-    // The one box of `window` whose caption, as a screen reader says it, holds `words`
-    // (in any case): "buğday" is the wheat price's box on either expiation screen.
     static QLineEdit *box(QWidget *window, QStringView words);
     // Clicks the button captioned `caption`, the file dialog it opens answered with
     // `path`: true when no message box followed, the file written.
